@@ -1,0 +1,15 @@
+#pragma once
+#include "framework/Dialog.h"
+
+// The configurator's only top-level window.
+class CTEcfgDlg : public CDialog {
+public:
+    CTEcfgDlg();
+    ~CTEcfgDlg() override;
+    BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // Modeless creation from the same template (the application runs it modally).
+    virtual BOOL Create(HWND parent) { return CreateModeless(parent); }
+
+    HICON m_hIcon = nullptr;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// Small helpers shared by the test programs.
+#include <windows.h>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace lktest {
+
+// A fresh, empty directory under the temporary folder, removed at scope exit.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::wstring& path() const { return m_path; }
+    std::wstring file(const std::wstring& name) const { return m_path + L"\\" + name; }
+private:
+    std::wstring m_path;
+};
+
+void RemoveTree(const std::wstring& path);
+std::string ReadFileBytes(const std::wstring& path);
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+bool FileExists(const std::wstring& path);
+
+// Polls `cond` (pumping this thread's messages) until it holds or the
+// deadline passes; no fixed sleeps in tests.
+bool WaitFor(const std::function<bool()>& cond, int timeoutMs = 10000);
+void PumpMessages();
+
+// Directory of the running test program, with a trailing backslash.
+std::wstring ExeDir();
+// The program folder the build lays out (build/dist/).
+std::wstring DistDir();
+
+}  // namespace lktest

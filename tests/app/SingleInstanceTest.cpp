@@ -1,0 +1,65 @@
+#include "TestUtil.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+const wchar_t kTitle[] = L"Veltrane Lumenkit_Config";
+
+std::vector<HWND> WindowsTitled(const wchar_t* title) {
+    struct Ctx { const wchar_t* title; std::vector<HWND> found; } ctx{title, {}};
+    ::EnumWindows([](HWND h, LPARAM p) -> BOOL {
+        auto* c = reinterpret_cast<Ctx*>(p);
+        wchar_t buf[128] = {};
+        ::GetWindowTextW(h, buf, 128);
+        if (wcscmp(buf, c->title) == 0) c->found.push_back(h);
+        return TRUE;
+    }, (LPARAM)&ctx);
+    return ctx.found;
+}
+
+HANDLE Start(const std::wstring& exe) {
+    STARTUPINFOW si{sizeof(si)};
+    PROCESS_INFORMATION pi{};
+    std::wstring cmd = L"\"" + exe + L"\"";
+    if (!::CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return nullptr;
+    ::CloseHandle(pi.hThread);
+    return pi.hProcess;
+}
+
+bool Exited(HANDLE p) { return ::WaitForSingleObject(p, 0) == WAIT_OBJECT_0; }
+}
+
+TEST(SingleInstance, SecondStartExitsSilently) {
+    const std::wstring exe = lktest::DistDir() + L"LumenkitConfig.exe";
+    ASSERT_TRUE(lktest::FileExists(exe));
+    ASSERT_TRUE(WindowsTitled(kTitle).empty()) << "a configurator is already running";
+
+    HANDLE first = Start(exe);
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(lktest::WaitFor([] { return !WindowsTitled(kTitle).empty(); }, 30000));
+    HWND window = WindowsTitled(kTitle).front();
+
+    HANDLE second = Start(exe);
+    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(lktest::WaitFor([&] { return Exited(second); }, 30000));
+    DWORD code = 99;
+    ::GetExitCodeProcess(second, &code);
+    EXPECT_EQ(code, 0u);
+    ::CloseHandle(second);
+
+    EXPECT_EQ(WindowsTitled(kTitle).size(), 1u);
+    EXPECT_FALSE(Exited(first));
+    HANDLE mutex = ::OpenMutexW(SYNCHRONIZE, FALSE, kTitle);
+    EXPECT_NE(mutex, nullptr) << "the first instance no longer holds the mutex";
+    if (mutex) ::CloseHandle(mutex);
+
+    // Close through the application, as the window's close command does.
+    ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(lktest::WaitFor([&] { return Exited(first); }, 30000));
+    code = 99;
+    ::GetExitCodeProcess(first, &code);
+    EXPECT_EQ(code, 0u);
+    ::CloseHandle(first);
+    EXPECT_EQ(::OpenMutexW(SYNCHRONIZE, FALSE, kTitle), nullptr);
+}
