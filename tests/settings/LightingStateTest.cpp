@@ -1,4 +1,5 @@
 #include "settings/LightingState.h"
+#include "app/Directories.h"
 #include "TestUtil.h"
 #include <gtest/gtest.h>
 #include <cstring>
@@ -304,10 +305,15 @@ TEST(LightingState, WithoutAFileTheModelRunsOnDefaultsAndSavesNothing) {
 }
 
 TEST(LightingState, InitialiseBuildsThePathInTheApplicationDataFolder) {
+    std::wstring folder;
+    ASSERT_TRUE(GetAppDataFolder(folder));
+    const bool fileBefore = lktest::FileExists(folder + g_szConfigRelPath);
     CLightingState state;
-    state.Initialise();
+    EXPECT_TRUE(state.Initialise());
     const std::wstring tail = L"\\Veltrane\\Lumenkit\\config";
     ASSERT_GT(g_strConfigFile.size(), tail.size());
     EXPECT_EQ(g_strConfigFile.substr(g_strConfigFile.size() - tail.size()), tail);
+    // Leave the prefix's first run to the program tests.
+    if (!fileBefore) ::DeleteFileW(g_strConfigFile.c_str());
     g_strConfigFile.clear();
 }
