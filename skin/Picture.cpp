@@ -161,6 +161,29 @@ void CopyRect(CBitmap& dst, HDC dc, HBITMAP src, const RECT& rc, bool dib) {
 void CopyBitmapRect(CBitmap& dst, HDC dc, HBITMAP src, const RECT& rc) { CopyRect(dst, dc, src, rc, false); }
 void CopyBitmapRectToDib(CBitmap& dst, HDC dc, HBITMAP src, const RECT& rc) { CopyRect(dst, dc, src, rc, true); }
 
+namespace {
+template <class Draw>
+void WithSource(HDC dst, HBITMAP src, Draw draw) {
+    if (!src) return;
+    CDC from;
+    if (!from.CreateCompatibleDC(dst)) return;
+    from.SelectObject(src);
+    draw(from.GetSafeHdc());
+}
+}  // namespace
+
+void BlitBitmap(HDC dst, int x, int y, int w, int h, HBITMAP src, int sx, int sy) {
+    WithSource(dst, src, [&](HDC from) { ::BitBlt(dst, x, y, w, h, from, sx, sy, SRCCOPY); });
+}
+
+void BlendBitmap(HDC dst, int x, int y, int w, int h, HBITMAP src, int sx, int sy) {
+    if (w <= 0 || h <= 0) return;
+    WithSource(dst, src, [&](HDC from) {
+        const BLENDFUNCTION bf{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        ::AlphaBlend(dst, x, y, w, h, from, sx, sy, w, h, bf);
+    });
+}
+
 HBITMAP CreateDib32(int w, int h, void** bits) { return CreateDib(w, h, 32, bits); }
 
 bool CreateDib32(int w, int h, CBitmap& dst, void** bits) { return dst.Attach(CreateDib32(w, h, bits)); }

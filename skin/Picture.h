@@ -38,6 +38,11 @@ void CopyBitmapRectToDib(CBitmap& dst, HDC dc, HBITMAP src, const RECT& rc);
 HBITMAP CreateDib32(int w, int h, void** bits = nullptr);
 bool CreateDib32(int w, int h, CBitmap& dst, void** bits = nullptr);
 
+// Copies (SRCCOPY) or composites (AlphaBlend with per-pixel alpha) w by h
+// pixels of `src` from (sx, sy) to (x, y) of `dst`; a null `src` draws nothing.
+void BlitBitmap(HDC dst, int x, int y, int w, int h, HBITMAP src, int sx = 0, int sy = 0);
+void BlendBitmap(HDC dst, int x, int y, int w, int h, HBITMAP src, int sx = 0, int sy = 0);
+
 // The pixels that are not pure white, as a region (null when the bitmap is
 // empty or nothing could be built). The caller owns it.
 HRGN BitmapToRegion(HBITMAP bmp);
