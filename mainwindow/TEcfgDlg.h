@@ -1,4 +1,5 @@
 #pragma once
+#include "devices/DeviceFinder.h"
 #include "framework/Dialog.h"
 
 // The configurator's only top-level window.
@@ -12,4 +13,9 @@ public:
     virtual BOOL Create(HWND parent) { return CreateModeless(parent); }
 
     HICON m_hIcon = nullptr;
+    CDeviceFinder m_deviceFinder;
+
+protected:
+    // Discovery and the agent's launch, before the window is shown.
+    LRESULT OnCreate(LPCREATESTRUCTW cs);
 };
