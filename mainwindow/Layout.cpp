@@ -4,6 +4,7 @@
 #include "settings/IniFile.h"
 #include "skin/Picture.h"
 #include "skin/SkinFile.h"
+#include <objidl.h>
 #include <gdiplus.h>
 
 namespace {
