@@ -234,6 +234,18 @@ void CTEcfgDlg::OnEditClicked(CClrEdit* edit) {
     m_pActiveEdit = edit;
 }
 
+namespace {
+// Rewrites an edit's text only when it changes, keeping the caret and the
+// selection: a rewrite at every key-up would throw the caret to the start.
+void RewriteKeepingCaret(CClrEdit& edit, const std::wstring& text) {
+    if (edit.GetWindowText() == text) return;
+    DWORD start = 0, end = 0;
+    edit.SendMessage(EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    edit.SetWindowText(text);
+    edit.SendMessage(EM_SETSEL, start, end);
+}
+}
+
 bool CTEcfgDlg::OnEditKeyUp(MSG* msg) {
     HWND focus = ::GetFocus();
     const bool enter = msg->wParam == VK_RETURN;
@@ -241,7 +253,7 @@ bool CTEcfgDlg::OnEditKeyUp(MSG* msg) {
         const std::wstring text = m_edit[3].GetWindowText();
         if (enter || text.size() == 6) {
             RGBF c = HexToRgb(text);
-            m_edit[3].SetWindowText(RgbToHex(c.r, c.g, c.b));
+            RewriteKeepingCaret(m_edit[3], RgbToHex(c.r, c.g, c.b));
             if (enter) CommitActiveEdit();
         }
         return true;
@@ -251,12 +263,12 @@ bool CTEcfgDlg::OnEditKeyUp(MSG* msg) {
         const float v = (float)wcstod(m_edit[i].GetWindowText().c_str(), nullptr);
         if (enter) {
             const int clamped = v <= 0.0f ? 0 : v >= 255.0f ? 255 : (int)v;
-            m_edit[i].SetWindowText(std::to_wstring(clamped));
+            RewriteKeepingCaret(m_edit[i], std::to_wstring(clamped));
             CommitActiveEdit();
         } else if (v > 255.0f) {
-            m_edit[i].SetWindowText(L"255");
+            RewriteKeepingCaret(m_edit[i], L"255");
         } else if (v < 0.0f) {
-            m_edit[i].SetWindowText(L"0");
+            RewriteKeepingCaret(m_edit[i], L"0");
         }
         return true;
     }
