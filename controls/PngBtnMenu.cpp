@@ -115,7 +115,13 @@ void CPngBtnMenu::OnPaint() {
     CDC mem;
     mem.CreateCompatibleDC(dc);
     mem.SelectObject(m_bmpItem[0]);
-    ::BitBlt(dc, 0, 0, rc.right - rc.left, rc.bottom - rc.top, mem, 0, 0, SRCCOPY);
+    const SIZE pic = m_bmpItem[0].GetSize();
+    const int h = rc.bottom - rc.top;
+    ::BitBlt(dc, 0, 0, pic.cx, h, mem, 0, 0, SRCCOPY);
+    // The window is wider than its picture: the picture's last column fills
+    // the strip rather than leaving it unpainted.
+    if (rc.right > pic.cx && pic.cx > 0)
+        ::StretchBlt(dc, pic.cx, 0, rc.right - pic.cx, h, mem, pic.cx - 1, 0, 1, h, SRCCOPY);
 }
 
 void CPngBtnMenu::FreeRows() {
