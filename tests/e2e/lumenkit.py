@@ -128,13 +128,16 @@ class Skin:
 class App:
     """One run of the configurator."""
 
-    def __init__(self, exe="LumenkitConfig.exe"):
+    def __init__(self, exe="LumenkitConfig.exe", env=None):
         self.exe = os.path.join(DIST, exe)
+        self.env = env or {}
         self.proc = None
         self.wid = None
 
     def start(self, timeout=30):
-        self.proc = subprocess.Popen(["wine", self.exe], cwd=DIST, env=wine_env(),
+        env = wine_env()
+        env.update(self.env)
+        self.proc = subprocess.Popen(["wine", self.exe], cwd=DIST, env=env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # The title is set before the layout runs: wait for the shown window
         # and its first paint (the skin is never pure black there).
@@ -258,3 +261,24 @@ def effect_record(profile, index):
 def kill_all():
     subprocess.run(["wineserver", "-k"], env=wine_env(), capture_output=True)
     subprocess.run(["wineserver", "-w"], env=wine_env(), capture_output=True)
+
+
+def windows_path(path):
+    """The Wine path of a file on this machine."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def window_geometry(wid):
+    out = xdo("getwindowgeometry", "--shell", wid)
+    g = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+    return int(g["X"]), int(g["Y"]), int(g["WIDTH"]), int(g["HEIGHT"])
+
+
+def visible_windows():
+    out = xdo("search", "--onlyvisible", "--name", "", check=False)
+    return [int(w) for w in out.split()] if out else []
+
+
+def click_screen(x, y):
+    xdo("mousemove", "--sync", x, y)
+    xdo("click", 1)
