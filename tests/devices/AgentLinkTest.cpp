@@ -211,6 +211,7 @@ TEST_F(AgentLink, NotifyWaitsForTheAgentButNotForever) {
 
     // A settings file the agent must read to the letter, one record failing its check.
     const std::wstring f = m_settings;
+    ::DeleteFileW(f.c_str());  // restored afterwards
     ::WritePrivateProfileStringW(L"Setting", L"CurrentProfile", L"2", f.c_str());
     ::WritePrivateProfileStringW(L"Setting", L"sync_sw", L"1", f.c_str());
     ::WritePrivateProfileStringW(L"Setting", L"razer_sw", L"0", f.c_str());
