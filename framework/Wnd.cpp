@@ -12,6 +12,21 @@ thread_local CWnd* t_pWndInit = nullptr;
 
 HINSTANCE AfxGetInstanceHandle() { return ::GetModuleHandleW(nullptr); }
 
+LPCWSTR AfxDefaultWndClass() {
+    static const wchar_t kName[] = L"LkWnd";
+    static const bool registered = [] {
+        WNDCLASSEXW wc{sizeof(wc)};
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = ::DefWindowProcW;
+        wc.hInstance = AfxGetInstanceHandle();
+        wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kName;
+        return ::RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+    return kName;
+}
+
 CWnd::~CWnd() {
     if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
     if (m_hWnd) Detach();
@@ -59,7 +74,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style
     HWND hwnd;
     {
         CreationHook hook(this);
-        hwnd = ::CreateWindowExW(exStyle, className, title ? title : L"", style, rc.left, rc.top,
+        hwnd = ::CreateWindowExW(exStyle, className ? className : AfxDefaultWndClass(), title ? title : L"", style, rc.left, rc.top,
                                  rc.right - rc.left, rc.bottom - rc.top, parent,
                                  (style & WS_CHILD) ? (HMENU)(UINT_PTR)id : nullptr,
                                  AfxGetInstanceHandle(), nullptr);

@@ -18,7 +18,8 @@ public:
     static CWnd* FromHandle(HWND hwnd);
 
     // Creates a window of any class (ours or a system control) and attaches
-    // this object before the window's first message.
+    // this object before the window's first message. A null class name means
+    // AfxDefaultWndClass().
     virtual BOOL CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style,
                           const RECT& rc, HWND parent, UINT id);
     BOOL Create(LPCWSTR className, LPCWSTR title, DWORD style, const RECT& rc, HWND parent, UINT id) {
@@ -100,3 +101,6 @@ protected:
 
 // Module instance of the running program.
 HINSTANCE AfxGetInstanceHandle();
+// The class of plain windows of our own (double-clicks, arrow cursor, no
+// background brush: they paint everything themselves). Registered on first use.
+LPCWSTR AfxDefaultWndClass();

@@ -1,0 +1,3 @@
+#include "controls/BitmapBtnEx.h"
+
+CBitmapBtnEx::~CBitmapBtnEx() = default;

@@ -1,0 +1,3 @@
+#include "controls/PngHSliderBar.h"
+
+CPngHSliderBar::~CPngHSliderBar() = default;

@@ -1,0 +1,3 @@
+#include "controls/PngVSliderBar.h"
+
+CPngVSliderBar::~CPngVSliderBar() = default;
