@@ -21,8 +21,8 @@ LRESULT CTEcfgDlg::OnCreate(LPCREATESTRUCTW) {
     if (Default() == -1) return -1;
     m_deviceFinder.Discover();
     ::Sleep(500);
-    // SETTINGS-MERGE: the lighting state takes the discovery result here:
-    //   m_state.SetDeviceKinds(m_deviceFinder.Devices(0));
+    m_state.SetDeviceKinds(m_deviceFinder.Devices(0));
+    m_state.SetAgentNotifier([] { NotifyAgent(); });
     StartAgentIfAbsent(g_szModuleDir);
     ::SetCurrentDirectoryW(g_szModuleDir);
     return 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include "devices/DeviceFinder.h"
 #include "framework/Dialog.h"
+#include "settings/LightingState.h"
 
 // The configurator's only top-level window.
 class CTEcfgDlg : public CDialog {
@@ -14,6 +15,7 @@ public:
 
     HICON m_hIcon = nullptr;
     CDeviceFinder m_deviceFinder;
+    CLightingState m_state;
 
 protected:
     // Discovery and the agent's launch, before the window is shown.
