@@ -1,5 +1,7 @@
 #pragma once
+#include "devices/DeviceFinder.h"
 #include "framework/Dialog.h"
+#include "settings/LightingState.h"
 
 // The configurator's only top-level window.
 class CTEcfgDlg : public CDialog {
@@ -12,4 +14,10 @@ public:
     virtual BOOL Create(HWND parent) { return CreateModeless(parent); }
 
     HICON m_hIcon = nullptr;
+    CDeviceFinder m_deviceFinder;
+    CLightingState m_state;
+
+protected:
+    // Discovery and the agent's launch, before the window is shown.
+    LRESULT OnCreate(LPCREATESTRUCTW cs);
 };

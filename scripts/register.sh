@@ -5,3 +5,5 @@ set -euo pipefail
 dll=$(ls "$BUILD_DIR"/dist/*.dll 2>/dev/null | head -n 1 || true)
 [ -n "$dll" ] || exit 0
 wine regsvr32 /s "$(winepath -w "$dll")" >/dev/null 2>&1 || true
+# Let the wineserver go, so the caller can start its own persistent one.
+wineserver -w 2>/dev/null || true
