@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace lktest {
 
@@ -35,5 +36,10 @@ void PumpMessages();
 std::wstring ExeDir();
 // The program folder the build lays out (build/dist/).
 std::wstring DistDir();
+
+// Top-level windows whose title is exactly `title`.
+std::vector<HWND> WindowsTitled(const wchar_t* title);
+// Starts `exe` (quoted) with `args`; the process handle, or null.
+HANDLE StartProcess(const std::wstring& exe, const std::wstring& args = L"");
 
 }  // namespace lktest

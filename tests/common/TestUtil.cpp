@@ -10,7 +10,7 @@ TempDir::TempDir() {
     static int counter = 0;
     for (;;) {
         wchar_t name[MAX_PATH];
-        swprintf(name, MAX_PATH, L"%slktest-%lu-%d", base, ::GetCurrentProcessId(), ++counter);
+        swprintf(name, MAX_PATH, L"%lslktest-%lu-%d", base, ::GetCurrentProcessId(), ++counter);
         if (::CreateDirectoryW(name, nullptr)) { m_path = name; break; }
     }
 }
@@ -81,5 +81,27 @@ std::wstring ExeDir() {
 }
 
 std::wstring DistDir() { return ExeDir() + L"..\\dist\\"; }
+
+std::vector<HWND> WindowsTitled(const wchar_t* title) {
+    struct Ctx { const wchar_t* title; std::vector<HWND> found; } ctx{title, {}};
+    ::EnumWindows([](HWND h, LPARAM p) -> BOOL {
+        auto* c = reinterpret_cast<Ctx*>(p);
+        wchar_t buf[128] = {};
+        ::GetWindowTextW(h, buf, 128);
+        if (wcscmp(buf, c->title) == 0) c->found.push_back(h);
+        return TRUE;
+    }, (LPARAM)&ctx);
+    return ctx.found;
+}
+
+HANDLE StartProcess(const std::wstring& exe, const std::wstring& args) {
+    STARTUPINFOW si{sizeof(si)};
+    PROCESS_INFORMATION pi{};
+    std::wstring cmd = L"\"" + exe + L"\"" + (args.empty() ? L"" : L" " + args);
+    if (!::CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return nullptr;
+    ::CloseHandle(pi.hThread);
+    return pi.hProcess;
+}
 
 }  // namespace lktest
