@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cwchar>
 
+namespace {
+constexpr UINT WM_RAISE_LIST = WM_APP + 57;
+}
+
 CPngBtnMenu::CPngBtnMenu(HWND owner) : CDialog(IDD_MENU_DIALOG, owner), m_pOwner(owner) {}
 
 CPngBtnMenu::~CPngBtnMenu() {
@@ -28,7 +32,13 @@ void CPngBtnMenu::AddItem(const std::wstring& text, int data) {
 
 BOOL CPngBtnMenu::CreateMenuWindow() {
     if (!CreateModeless(m_pOwner)) return FALSE;
-    ::ShowWindow(m_hWnd, SW_SHOW);
+    // A pop-up list must not take the activation from its owner: the owner
+    // would be raised over it again when the click that opened it ends.
+    ::ShowWindow(m_hWnd, SW_SHOWNA);
+    // The click that opened the list activates the owner once its own handling
+    // ends, which raises the owner over the list on screen: raise the list
+    // again after that.
+    ::PostMessageW(m_hWnd, WM_RAISE_LIST, 0, 0);
     return TRUE;
 }
 
@@ -95,7 +105,7 @@ BOOL CPngBtnMenu::OnInitDialog() {
         m_pRows.push_back(std::move(row));
         ++i;
     }
-    ::SetWindowPos(m_hWnd, HWND_TOP, m_ptPos.x, m_ptPos.y, W + 18, n * h, SWP_SHOWWINDOW);
+    ::SetWindowPos(m_hWnd, HWND_TOP, m_ptPos.x, m_ptPos.y, W + 18, n * h, SWP_SHOWWINDOW | SWP_NOACTIVATE);
     i = 0;
     for (const BMPMENUINFO& item : m_itemList) {
         CPngListBtn& row = *m_pRows[i++];
@@ -118,10 +128,12 @@ void CPngBtnMenu::OnPaint() {
     const SIZE pic = m_bmpItem[0].GetSize();
     const int h = rc.bottom - rc.top;
     ::BitBlt(dc, 0, 0, pic.cx, h, mem, 0, 0, SRCCOPY);
-    // The window is wider than its picture: the picture's last column fills
-    // the strip rather than leaving it unpainted.
-    if (rc.right > pic.cx && pic.cx > 0)
-        ::StretchBlt(dc, pic.cx, 0, rc.right - pic.cx, h, mem, pic.cx - 1, 0, 1, h, SRCCOPY);
+    // The window is 18 pixels wider than its picture: each row's strip is
+    // filled from a column in the middle of the row picture the rows show.
+    const int rowH = m_nItemHeight > 0 ? m_nItemHeight : h;
+    if (rc.right > pic.cx && pic.cx > 0 && rowH > 0)
+        for (int y = 0; y < h; y += rowH)
+            ::StretchBlt(dc, pic.cx, y, rc.right - pic.cx, rowH, mem, pic.cx / 2, 0, 1, rowH, SRCCOPY);
 }
 
 void CPngBtnMenu::FreeRows() {
@@ -148,6 +160,9 @@ LRESULT CPngBtnMenu::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return TRUE;
+    case WM_RAISE_LIST:
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return 0;
     case WM_DESTROY: {
         LRESULT r = CDialog::WindowProc(msg, wParam, lParam);
         FreeRows();

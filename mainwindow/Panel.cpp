@@ -140,7 +140,7 @@ void CTEcfgDlg::RefreshPanel(bool resetView) {
         m_swatchSlot[i].SetSwatchColour(GetRValue(c), GetGValue(c), GetBValue(c));
         m_swatchSlot[i].EnableWindow(music || !same);
         wchar_t label[160];
-        swprintf(label, 160, L"%s %d", prefix.c_str(), i + 1);
+        swprintf(label, 160, L"%ls %d", prefix.c_str(), i + 1);
         m_swatchSlot[i].SetText(label, 0);
     }
     m_btnSameColour.SetText(g_iniText.GetString(L"LED_STRING", music ? L"5" : L"3", L""), 0, (BYTE)-1);

@@ -184,6 +184,23 @@ class App:
                        check=True, capture_output=True)
         return path
 
+    def snapshot_bytes(self):
+        x, y, w, h = self.geometry()
+        return subprocess.run([IMPORT, "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "rgb:-"],
+                              check=True, capture_output=True).stdout
+
+    def settle(self, timeout=20.0):
+        """Waits until the window's picture stops changing."""
+        last = [self.snapshot_bytes()]
+
+        def same():
+            time.sleep(0.15)
+            now = self.snapshot_bytes()
+            stable = now == last[0]
+            last[0] = now
+            return stable
+        wait_for(same, timeout, step=0, what="the window to settle")
+
     def pixel(self, x, y):
         """(r, g, b) of the screen at client point (x, y)."""
         sx, sy = self.to_screen(x, y)
@@ -275,8 +292,10 @@ def window_geometry(wid):
 
 
 def visible_windows():
+    """Visible top-level windows, the screen-sized root frame left out."""
     out = xdo("search", "--onlyvisible", "--name", "", check=False)
-    return [int(w) for w in out.split()] if out else []
+    wins = [int(w) for w in out.split()] if out else []
+    return [w for w in wins if window_geometry(w)[2:] != (1600, 1000)]
 
 
 def click_screen(x, y):

@@ -114,10 +114,11 @@ class DeviceMenu(Base):
         tab = self.skin.rect("MAIN", "11")
         ox, oy = self.app.to_screen(0, 0)
         self.assertEqual((x, y), (ox + tab[2], oy + tab[1]))
+        self.app.settle()
         self.app.screenshot("e2e-device-menu")
         lk.click_screen(x + (w - 18) // 2, y + 2 * 24 + 12)  # the third row: device 2
         lk.wait_for(lambda: menu not in lk.visible_windows(), what="the menu to close")
-        time.sleep(0.3)
+        self.app.settle()
         self.app.screenshot("e2e-device-2-selected")
         self.click("MAIN", "4")
         lk.wait_for(lambda: lk.journal_lines("reload"), what="the agent's reload")
@@ -126,19 +127,25 @@ class DeviceMenu(Base):
 
 
 class LanguageMenu(Base):
-    def choose_language(self, index):
+    def choose_language(self, index, shot=False):
         self.click("MAIN", "3")
         menu = self.popup()
         x, y, w, h = lk.window_geometry(menu)
         self.assertEqual(h, 4 * 20)
+        self.app.settle()
+        if shot:
+            self.app.screenshot("e2e-language-menu")
+        before = self.app.snapshot_bytes()
         lk.click_screen(x + (w - 18) // 2, y + index * 20 + 10)
         lk.wait_for(lambda: menu not in lk.visible_windows(), what="the menu to close")
-        time.sleep(0.4)
+        # The window is laid out again, then repainted: wait for that picture.
+        lk.wait_for(lambda: self.app.snapshot_bytes() != before, what="the window to repaint")
+        self.app.settle()
 
     def test_every_language_rebuilds_the_window_without_new_windows(self):
         windows = len(lk.visible_windows())
         for index, lang in ((1, "Cs"), (2, "Ct"), (3, "De"), (0, "En")):
-            self.choose_language(index)
+            self.choose_language(index, shot=index == 1)
             self.app.screenshot("e2e-language-" + lang)
             self.assertEqual(len(lk.visible_windows()), windows)
         for i in range(20):
