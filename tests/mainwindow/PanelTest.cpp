@@ -262,3 +262,42 @@ TEST_F(MainWindowPanel, LanguageSwitchesLeaveNothingBehind) {
     EXPECT_LE(twenty.gdiObjects, one.gdiObjects);
     EXPECT_EQ(Agent().reloads, 0);  // the choice is stored only by a later apply
 }
+
+// The language menu opens below its button, any click elsewhere closes it
+// without a trace, and a row click picks the language.
+TEST_F(MainWindowPanel, LanguageMenuOpensClosesAndChooses) {
+    RECT button = dlg->m_btnLanguage.GetClientRect();
+    ::MapWindowPoints(dlg->m_btnLanguage.m_hWnd, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    const Census closed = Take(dlg->m_hWnd);
+    for (int i = 0; i < 10; ++i) {
+        Click(dlg->m_btnLanguage);
+        ASSERT_TRUE(g_pOpenMenu);
+        const RECT rc = g_pOpenMenu->GetWindowRect();
+        EXPECT_EQ(rc.left, button.left);
+        EXPECT_EQ(rc.top, button.bottom);
+        ASSERT_EQ(g_pOpenMenu->GetItemCount(), 4);
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(g_pOpenMenu->GetRow(k)->GetText(), GetFuncString(0x10 + k));
+        dlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(600, 300));
+        EXPECT_FALSE(g_pOpenMenu);
+    }
+    const Census after = Take(dlg->m_hWnd);
+    EXPECT_LE(after.threadWindows, closed.threadWindows);
+    EXPECT_LE(after.gdiObjects, closed.gdiObjects);
+
+    // A second press of the button only closes the open menu.
+    Click(dlg->m_btnLanguage);
+    Click(dlg->m_btnLanguage);
+    EXPECT_FALSE(g_pOpenMenu);
+
+    for (int language : {3, 0}) {
+        SCOPED_TRACE(language);
+        Click(dlg->m_btnLanguage);
+        ASSERT_TRUE(g_pOpenMenu);
+        CPngListBtn* row = g_pOpenMenu->GetRow(language);
+        row->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        row->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        ASSERT_TRUE(WaitFor([] { return g_pOpenMenu == nullptr; }, 5000));
+        EXPECT_EQ(dlg->m_state.m_setting.nLanguage, language);
+        EXPECT_EQ(dlg->m_btnLanguage.GetText(), GetFuncString(0x10 + language));
+    }
+}
