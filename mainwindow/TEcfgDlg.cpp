@@ -19,7 +19,8 @@ BOOL CTEcfgDlg::OnInitDialog() {
     SetWindowText(L"Veltrane Lumenkit_Config");
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
-    m_state.Initialise();
+    if (m_configPath) m_state.Initialise(*m_configPath);
+    else m_state.Initialise();
     LayoutSkin();
     InitDeviceSelection();
     ModifyStyle(0, WS_SYSMENU | 0x00000020);

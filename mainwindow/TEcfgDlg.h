@@ -13,6 +13,7 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "settings/LightingState.h"
+#include <optional>
 #include <string>
 
 // Slider identities reported with 0x446.
@@ -68,6 +69,9 @@ public:
     int CapsRow() const;
 
     HICON m_hIcon = nullptr;
+    // Set before creation to keep the window off the per-user settings file
+    // (an empty path runs on the first-run defaults and writes nothing).
+    std::optional<std::wstring> m_configPath;
     CLightingState m_state;
     CDeviceFinder m_deviceFinder;
 
