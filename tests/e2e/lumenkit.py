@@ -134,15 +134,37 @@ class App:
         self.proc = None
         self.wid = None
 
-    def start(self, timeout=30):
+    def start(self, timeout=30, retry=True):
+        try:
+            return self._start(timeout)
+        except AssertionError:
+            if not retry:
+                raise
+            # Once seen in a long run: the first start after a restart of the
+            # wineserver never showed its window. Start over, once, loudly.
+            print("starting again after a start that showed no window", flush=True)
+            self.kill()
+            return self._start(timeout)
+
+    def _start(self, timeout):
         env = wine_env()
         env.update(self.env)
         self.proc = subprocess.Popen(["wine", self.exe], cwd=DIST, env=env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # The title is set before the layout runs: wait for the shown window
         # and its first paint (the skin is never pure black there).
-        self.wid = wait_for(lambda: (find_windows(TITLE, visible=True) or [None])[0], timeout,
-                            what="the main window")
+        try:
+            self.wid = wait_for(lambda: (find_windows(TITLE, visible=True) or [None])[0], timeout,
+                                what="the main window")
+        except AssertionError:
+            # Leave what the screen and the process list showed, for the log.
+            os.makedirs(SHOTS, exist_ok=True)
+            subprocess.run([IMPORT, "-window", "root", os.path.join(SHOTS, "start-timeout.png")],
+                           capture_output=True)
+            procs = subprocess.run(["pgrep", "-af", r"\.exe"], capture_output=True, text=True).stdout
+            print("start timed out; exited=%s; windows=%s; processes:\n%s"
+                  % (self.proc.poll(), find_windows(TITLE), procs), flush=True)
+            raise
         wait_for(lambda: self.pixel(600, 300) != (0, 0, 0), timeout, what="the first paint")
         return self
 
