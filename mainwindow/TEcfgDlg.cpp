@@ -5,33 +5,77 @@
 
 CTEcfgDlg::CTEcfgDlg() : CDialog(IDD_TECFG_DIALOG) {
     m_hIcon = ::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    m_state.SetAgentNotifier([] { NotifyAgent(); });
 }
 
-CTEcfgDlg::~CTEcfgDlg() = default;
+CTEcfgDlg::~CTEcfgDlg() {
+    CloseOpenMenu();
+    if (m_hWnd) ::DestroyWindow(m_hWnd);
+}
 
 BOOL CTEcfgDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    ModifyStyle(0, WS_MINIMIZEBOX);
     SetWindowText(L"Veltrane Lumenkit_Config");
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
+    if (m_configPath) m_state.Initialise(*m_configPath);
+    else m_state.Initialise();
+    LayoutSkin();
+    InitDeviceSelection();
+    ModifyStyle(0, WS_SYSMENU | 0x00000020);
+    // Centre over the owner, or the desktop when there is none.
+    RECT rc = GetWindowRect(), area{};
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner) ::GetWindowRect(owner, &area);
+    else ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    ::SetWindowPos(m_hWnd, nullptr, area.left + ((area.right - area.left) - w) / 2,
+                   area.top + ((area.bottom - area.top) - h) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 
-LRESULT CTEcfgDlg::OnCreate(LPCREATESTRUCTW) {
+LRESULT CTEcfgDlg::OnCreate() {
     if (Default() == -1) return -1;
-    m_deviceFinder.Discover();
+    const bool found = m_deviceFinder.Discover();
+    (void)found;
     ::Sleep(500);
     m_state.SetDeviceKinds(m_deviceFinder.Devices(0));
-    m_state.SetAgentNotifier([] { NotifyAgent(); });
     StartAgentIfAbsent(g_szModuleDir);
     ::SetCurrentDirectoryW(g_szModuleDir);
     return 0;
 }
 
+LRESULT CTEcfgDlg::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_MENU_SELECT) OnMenuSelect(HIWORD(lParam));
+    return CDialog::DefWindowProc(msg, wParam, lParam);
+}
+
 LRESULT CTEcfgDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_QUERYDRAGICON) return (LRESULT)m_hIcon;
-    if (msg == WM_CREATE) return OnCreate((LPCREATESTRUCTW)lParam);
-    LRESULT result = 0;
-    if (HandleAgentMessage(m_hWnd, msg, wParam, lParam, [this] { EndDialog(1); }, result)) return result;
+    switch (msg) {
+    case WM_CREATE: return OnCreate();
+    case WM_QUERYDRAGICON: return (LRESULT)m_hIcon;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return TRUE;
+    case WM_SLIDER_POS: return OnSliderPos((int)wParam, (int)lParam);
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(wParam, lParam);
+        break;
+    case WM_MOUSEMOVE: {
+        const int x = (short)LOWORD(lParam), y = (short)HIWORD(lParam);
+        m_bOverList = x >= 91 && x < 242 && y >= 93 && y < 437;
+        break;
+    }
+    case WM_MOUSEWHEEL:
+        if (m_bOverList) ::SendMessageW(m_sliderScroll.m_hWnd, WM_MOUSEWHEEL, wParam, lParam);
+        CDialog::WindowProc(msg, wParam, lParam);
+        return 1;
+    default: {
+        LRESULT result = 0;
+        if (HandleAgentMessage(m_hWnd, msg, wParam, lParam, [this] { EndDialog(1); }, result)) return result;
+        break;
+    }
+    }
     return CDialog::WindowProc(msg, wParam, lParam);
 }

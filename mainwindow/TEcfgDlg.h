@@ -1,23 +1,134 @@
 #pragma once
+// The configurator's only top-level window: built from the skin, painted
+// off-screen, and the editor of the lighting state.
+#include "controls/BitmapBtn.h"
+#include "controls/ClrEdit.h"
+#include "controls/ColorBtn2.h"
+#include "controls/PngBtnMenu.h"
+#include "controls/PngListBtn.h"
+#include "controls/PngHSliderBar.h"
+#include "controls/PngRSliderBar2.h"
+#include "controls/PngVSliderBar.h"
 #include "devices/DeviceFinder.h"
 #include "framework/Dialog.h"
+#include "framework/Gdi.h"
 #include "settings/LightingState.h"
+#include <optional>
+#include <string>
 
-// The configurator's only top-level window.
+// Slider identities reported with 0x446.
+enum : int {
+    kSliderScroll = 10001,
+    kSliderRed = 10002,
+    kSliderGreen = 10003,
+    kSliderBlue = 10004,
+    kSliderSaturation = 10005,
+    kSliderHue = 10006,
+    kSliderValue = 10007,
+    kSliderSpeed = 10008,
+    kSliderMusic = 10010,
+};
+
+inline constexpr UINT WM_SLIDER_POS = WM_USER + 70;   // 0x446
+inline constexpr UINT WM_MENU_SELECT = WM_USER + 257;  // 0x501
+
+// The open pop-up menu, if any (at most one exists).
+extern CPngBtnMenu* g_pOpenMenu;
+
 class CTEcfgDlg : public CDialog {
 public:
     CTEcfgDlg();
     ~CTEcfgDlg() override;
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     // Modeless creation from the same template (the application runs it modally).
     virtual BOOL Create(HWND parent) { return CreateModeless(parent); }
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    // Construction and layout.
+    void LayoutSkin();
+    // Painting.
+    void PaintSkinTexts(HDC dc);
+    // Effect panel.
+    void RefreshPanel(bool resetView);
+    void ShowEffectControls();
+    void UpdateColour(int mode);
+    void ScrollEffectList(int firstRow);
+    // Profiles, menus and device tabs.
+    void CloseOpenMenu();
+    void OnProfileButton(int index);
+    void OnDeviceTab(int kind);
+    void OpenPopupMenu(CPngListBtn& button, bool deviceMenu);
+    void OnMenuSelect(int value);
+    void InitDeviceSelection();
+
+    // The row of the effect-capability table that applies now.
+    int CapsRow() const;
 
     HICON m_hIcon = nullptr;
-    CDeviceFinder m_deviceFinder;
+    // Set before creation to keep the window off the per-user settings file
+    // (an empty path runs on the first-run defaults and writes nothing).
+    std::optional<std::wstring> m_configPath;
     CLightingState m_state;
+    CDeviceFinder m_deviceFinder;
+
+    CBitmap m_bmpBackground;
+    SIZE m_sizeBackground{0, 0};
+    CRgn m_rgnText;
+    int m_bLaidOut = 0;
+    RECT m_rcDevTab[4]{};
+    std::wstring m_strEffectName;
+    RECT m_rcEffectName{};
+
+    // Window buttons, toggles, profiles, tabs, effects.
+    CPngListBtn m_btnMinimise, m_btnClose, m_btnLanguage, m_btnApply, m_btnReset;
+    CPngListBtn m_btnLed, m_btnMusic, m_btnSync, m_btnRazer;
+    CPngListBtn m_btnProfile[4];
+    CPngListBtn m_btnDevTab[4];
+    CPngListBtn m_btnEffect[15];
+    // Sliders.
+    CPngVSliderBar m_sliderScroll;
+    CPngHSliderBar m_sliderRed, m_sliderGreen, m_sliderBlue, m_sliderSaturation, m_sliderValue;
+    CPngHSliderBar m_sliderSpeed, m_sliderMusic;
+    CPngRSliderBar2 m_sliderHue;
+    // Colour edits and their hidden companions (red, green, blue, hex).
+    CPngListBtn m_btnEditBack[4];
+    CClrEdit m_edit[4];
+    // Swatches.
+    CColorBtn2 m_swatchSlot[8];
+    CColorBtn2 m_swatchPreset[5];
+    CPngListBtn m_btnSameColour;
+    CPngListBtn m_btnDirection[2];
+
+    CColorBtn2* m_pCurSwatch = nullptr;
+    CClrEdit* m_pActiveEdit = nullptr;
+    bool m_bOverList = false;
 
 protected:
-    // Discovery and the agent's launch, before the window is shown.
-    LRESULT OnCreate(LPCREATESTRUCTW cs);
+    LRESULT OnCreate();
+    void OnPaint();
+    LRESULT OnSliderPos(int pos, int id);
+    void OnLButtonDown(WPARAM flags, LPARAM pos);
+    void ApplyChanges();
+    void CommitActiveEdit();
+    void OnEditClicked(CClrEdit* edit);
+    bool OnEditKeyUp(MSG* msg);
+    void SetRgbSliders(COLORREF c);
+    COLORREF SlotColour(int slot) const;
+    void CheckOnly(CPngListBtn* group, int count, int index);
+    void CheckOnlySwatch(CColorBtn2* group, int count, int index);
+    std::wstring EffectCaption(int effect) const;
+    void RefreshProfileControls();
+
+    // Creators of the layout pass.
+    void CreateListButton(CPngListBtn& btn, LPCWSTR section, LPCWSTR key);
+    void CreateSwatch(CColorBtn2& swatch, LPCWSTR section, LPCWSTR key);
+    void CreateHSlider(CPngHSliderBar& slider, int id, LPCWSTR section, LPCWSTR key, int min, int max);
+    void CreateVSlider(CPngVSliderBar& slider, LPCWSTR section, LPCWSTR key, int min, int max);
+    void CreateDial(CPngRSliderBar2& slider, LPCWSTR section, LPCWSTR key, int min, int max);
+    void CreateEdit(CClrEdit& edit, LPCWSTR section, LPCWSTR key, bool decimal);
+    void ComposeBackground();
 };
