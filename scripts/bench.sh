@@ -17,4 +17,6 @@ for b in "$BUILD_DIR"/bench/*.exe; do
   echo "== $(basename "$b")"
   (cd "$BUILD_DIR/bench" && wine "$b" "$@") || echo "(exit $?)"
 done
+echo "== e2e_bench.py"
+python3 "$ROOT/bench/e2e_bench.py" || echo "(exit $?)"
 wineserver -k 2>/dev/null || true
