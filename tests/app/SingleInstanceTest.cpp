@@ -5,27 +5,8 @@
 namespace {
 const wchar_t kTitle[] = L"Veltrane Lumenkit_Config";
 
-std::vector<HWND> WindowsTitled(const wchar_t* title) {
-    struct Ctx { const wchar_t* title; std::vector<HWND> found; } ctx{title, {}};
-    ::EnumWindows([](HWND h, LPARAM p) -> BOOL {
-        auto* c = reinterpret_cast<Ctx*>(p);
-        wchar_t buf[128] = {};
-        ::GetWindowTextW(h, buf, 128);
-        if (wcscmp(buf, c->title) == 0) c->found.push_back(h);
-        return TRUE;
-    }, (LPARAM)&ctx);
-    return ctx.found;
-}
-
-HANDLE Start(const std::wstring& exe) {
-    STARTUPINFOW si{sizeof(si)};
-    PROCESS_INFORMATION pi{};
-    std::wstring cmd = L"\"" + exe + L"\"";
-    if (!::CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return nullptr;
-    ::CloseHandle(pi.hThread);
-    return pi.hProcess;
-}
+using lktest::WindowsTitled;
+HANDLE Start(const std::wstring& exe) { return lktest::StartProcess(exe); }
 
 bool Exited(HANDLE p) { return ::WaitForSingleObject(p, 0) == WAIT_OBJECT_0; }
 }

@@ -241,8 +241,7 @@ class App:
     def kill(self):
         if self.running():
             self.proc.kill()
-        subprocess.run(["wineserver", "-k"], env=wine_env(), capture_output=True)
-        subprocess.run(["wineserver", "-w"], env=wine_env(), capture_output=True)
+        kill_all()
 
 
 def reset_config():
@@ -300,6 +299,9 @@ def effect_record(profile, index):
 def kill_all():
     subprocess.run(["wineserver", "-k"], env=wine_env(), capture_output=True)
     subprocess.run(["wineserver", "-w"], env=wine_env(), capture_output=True)
+    # A persistent server again: the test programs after these must not start
+    # while a lingering server is shutting down.
+    subprocess.run(["wineserver", "-p"], env=wine_env(), capture_output=True)
 
 
 def windows_path(path):

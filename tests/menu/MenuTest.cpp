@@ -28,14 +28,14 @@ constexpr DWORD kPicture = 0x4080C0;
 
 class PopupMenu : public ::testing::Test {
 protected:
-    struct Spec {
+    struct MenuShape {
         int picW, picH;
         int itemHeight;  // -1: not set
         std::vector<std::wstring> captions;
         std::vector<int> data;
     };
 
-    std::unique_ptr<CPngBtnMenu> Open(const Spec& s) {
+    std::unique_ptr<CPngBtnMenu> Open(const MenuShape& s) {
         const std::wstring normal = dir.file(L"menu_normal.png"), over = dir.file(L"menu_over.png");
         EXPECT_TRUE(WritePicture(normal, s.picW, s.picH, [](int, int) { return 0xFF000000 | kPicture; }));
         EXPECT_TRUE(WritePicture(over, s.picW, s.picH, [](int, int) { return 0xFFFFFFFFu; }));
@@ -60,7 +60,7 @@ protected:
 TEST_F(PopupMenu, RowsStackAtTheItemHeight) {
     struct Case {
         const char* name;
-        Spec spec;
+        MenuShape shape;
         int h;  // expected row height
     };
     const Case cases[] = {
@@ -71,8 +71,8 @@ TEST_F(PopupMenu, RowsStackAtTheItemHeight) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto menu = Open(c.spec);
-        const int n = (int)c.spec.captions.size(), w = c.spec.picW;
+        auto menu = Open(c.shape);
+        const int n = (int)c.shape.captions.size(), w = c.shape.picW;
         const RECT rc = menu->GetWindowRect();
         EXPECT_EQ(rc.left, 30);
         EXPECT_EQ(rc.top, 40);
@@ -93,8 +93,8 @@ TEST_F(PopupMenu, RowsStackAtTheItemHeight) {
             ::MapWindowPoints(nullptr, menu->m_hWnd, reinterpret_cast<POINT*>(&place), 2);
             const RECT want{0, i * c.h, w, (i + 1) * c.h};
             EXPECT_TRUE(::EqualRect(&place, &want)) << "row " << i;
-            EXPECT_EQ(::IsWindowVisible(row->m_hWnd) != 0, !c.spec.captions[i].empty()) << "row " << i;
-            EXPECT_EQ(row->GetText(), c.spec.captions[i]);
+            EXPECT_EQ(::IsWindowVisible(row->m_hWnd) != 0, !c.shape.captions[i].empty()) << "row " << i;
+            EXPECT_EQ(row->GetText(), c.shape.captions[i]);
         }
     }
 }
