@@ -31,5 +31,4 @@ done
 [ -n "$wid" ] || { echo "the configurator window did not appear" >&2; wineserver -k; exit 1; }
 sleep 1.5  # let the first paint settle before the picture
 /usr/bin/import -window root "$LK_SHOT"
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
+wine_server_down

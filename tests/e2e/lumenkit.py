@@ -297,11 +297,16 @@ def effect_record(profile, index):
 
 
 def kill_all():
-    subprocess.run(["wineserver", "-k"], env=wine_env(), capture_output=True)
-    subprocess.run(["wineserver", "-w"], env=wine_env(), capture_output=True)
-    # A persistent server again: the test programs after these must not start
-    # while a lingering server is shutting down.
-    subprocess.run(["wineserver", "-p"], env=wine_env(), capture_output=True)
+    quiet = dict(env=wine_env(), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                 stderr=subprocess.DEVNULL, timeout=120)
+    subprocess.run(["wineserver", "-k"], **quiet)
+    subprocess.run(["wineserver", "-w"], **quiet)
+    # A persistent server again, so the test programs after these do not start
+    # while a lingering server shuts down. Neither the server nor the system
+    # processes the first client boots may hold this test's output open:
+    # ctest waits for that pipe to close.
+    subprocess.run(["wineserver", "-p"], **quiet)
+    subprocess.run(["wine", "cmd", "/c", "exit"], **quiet)
 
 
 def windows_path(path):
