@@ -93,28 +93,15 @@ void CTEcfgDlg::CreateSwatch(CColorBtn2& swatch, LPCWSTR section, LPCWSTR key) {
     MoveTo(swatch, e.rcPos);
 }
 
-void CTEcfgDlg::CreateHSlider(CPngHSliderBar& slider, int id, LPCWSTR section, LPCWSTR key, int min, int max) {
+// The horizontal slider takes a control id, the vertical one does not.
+template <class Slider, class... Id>
+void CTEcfgDlg::CreateSlider(Slider& slider, LPCWSTR section, LPCWSTR key, int min, int max, Id... id) {
     SkinEntry e = GetSkinEntry(section, key);
     PictureSet track, thumb;
     LoadPictureSet(e.szPicture, e.bNormalOnly, track);
     LoadPictureSet(std::wstring(e.szPicture) + L"_bar", e.bNormalOnly, thumb);
     if (!m_bLaidOut) {
-        slider.Create(m_hWnd, id, e.rcPos);
-        slider.SetTrackImages(track[0], track[2], track[3], Sized(e.rcPos));
-        slider.SetThumbImages(thumb[0], thumb[1], thumb[2], thumb[3], 1);
-        slider.SetRange(min, max);
-    }
-    slider.SetBackground(m_bmpBackground, e.rcPos);
-    MoveTo(slider, e.rcPos);
-}
-
-void CTEcfgDlg::CreateVSlider(CPngVSliderBar& slider, LPCWSTR section, LPCWSTR key, int min, int max) {
-    SkinEntry e = GetSkinEntry(section, key);
-    PictureSet track, thumb;
-    LoadPictureSet(e.szPicture, e.bNormalOnly, track);
-    LoadPictureSet(std::wstring(e.szPicture) + L"_bar", e.bNormalOnly, thumb);
-    if (!m_bLaidOut) {
-        slider.Create(m_hWnd, e.rcPos);
+        slider.Create(m_hWnd, id..., e.rcPos);
         slider.SetTrackImages(track[0], track[2], track[3], Sized(e.rcPos));
         slider.SetThumbImages(thumb[0], thumb[1], thumb[2], thumb[3], 1);
         slider.SetRange(min, max);
@@ -222,15 +209,15 @@ void CTEcfgDlg::LayoutSkin() {
     m_btnEffect[1].SetCheck(1);
 
     // Sliders.
-    CreateVSlider(m_sliderScroll, L"LED", L"21", 0, 6);
-    CreateHSlider(m_sliderRed, kSliderRed, L"LED", L"22", 0, 255);
-    CreateHSlider(m_sliderGreen, kSliderGreen, L"LED", L"23", 0, 255);
-    CreateHSlider(m_sliderBlue, kSliderBlue, L"LED", L"24", 0, 255);
-    CreateHSlider(m_sliderSaturation, kSliderSaturation, L"LED", L"25", 0, 100);
+    CreateSlider(m_sliderScroll, L"LED", L"21", 0, 6);
+    CreateSlider(m_sliderRed, L"LED", L"22", 0, 255, kSliderRed);
+    CreateSlider(m_sliderGreen, L"LED", L"23", 0, 255, kSliderGreen);
+    CreateSlider(m_sliderBlue, L"LED", L"24", 0, 255, kSliderBlue);
+    CreateSlider(m_sliderSaturation, L"LED", L"25", 0, 100, kSliderSaturation);
     CreateDial(m_sliderHue, L"LED", L"28", 0, 359);
-    CreateHSlider(m_sliderValue, kSliderValue, L"LED", L"26", 0, 255);
-    CreateHSlider(m_sliderSpeed, kSliderSpeed, L"LED", L"27", -2, 2);
-    CreateHSlider(m_sliderMusic, kSliderMusic, L"LED", L"29", 1, 50);
+    CreateSlider(m_sliderValue, L"LED", L"26", 0, 255, kSliderValue);
+    CreateSlider(m_sliderSpeed, L"LED", L"27", -2, 2, kSliderSpeed);
+    CreateSlider(m_sliderMusic, L"LED", L"29", 1, 50, kSliderMusic);
     m_sliderRed.SetPos(255);
 
     // Colour value edits with their hidden companions.

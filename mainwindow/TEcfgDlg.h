@@ -126,8 +126,8 @@ protected:
     // Creators of the layout pass.
     void CreateListButton(CPngListBtn& btn, LPCWSTR section, LPCWSTR key);
     void CreateSwatch(CColorBtn2& swatch, LPCWSTR section, LPCWSTR key);
-    void CreateHSlider(CPngHSliderBar& slider, int id, LPCWSTR section, LPCWSTR key, int min, int max);
-    void CreateVSlider(CPngVSliderBar& slider, LPCWSTR section, LPCWSTR key, int min, int max);
+    template <class Slider, class... Id>
+    void CreateSlider(Slider& slider, LPCWSTR section, LPCWSTR key, int min, int max, Id... id);
     void CreateDial(CPngRSliderBar2& slider, LPCWSTR section, LPCWSTR key, int min, int max);
     void CreateEdit(CClrEdit& edit, LPCWSTR section, LPCWSTR key, bool decimal);
     void ComposeBackground();

@@ -4,8 +4,7 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/scripts/wine-env.sh"
-bash "$ROOT/scripts/prefix.sh"
-bash "$ROOT/scripts/register.sh"
+prepare_prefix
 EXE="$BUILD_DIR/dist/LumenkitConfig.exe"
 TITLE="Veltrane Lumenkit_Config"
 

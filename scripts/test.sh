@@ -3,8 +3,7 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/scripts/wine-env.sh"
-bash "$ROOT/scripts/prefix.sh"
-bash "$ROOT/scripts/register.sh"
+prepare_prefix
 run_in_xvfb "$0" "$@"
 wine_server_up
 rc=0

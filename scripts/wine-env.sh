@@ -7,6 +7,12 @@ export WINEDEBUG=-all
 # winedbg off makes a crash exit 5 at once; mono and gecko would prompt at boot.
 export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
 
+# The prefix made and the stand-in device component registered in it.
+prepare_prefix() {
+  bash "$ROOT/scripts/prefix.sh"
+  bash "$ROOT/scripts/register.sh"
+}
+
 # Re-runs the calling script on a virtual display, once. xvfb-run runs its
 # command through dash, which drops exported functions: hence a re-exec.
 run_in_xvfb() {

@@ -9,6 +9,7 @@ import re
 import shutil
 import subprocess
 import time
+import unittest
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 BUILD = os.environ.get("BUILD_DIR", os.path.join(ROOT, "build"))
@@ -330,3 +331,24 @@ def visible_windows():
 def click_screen(x, y):
     xdo("mousemove", "--sync", x, y)
     xdo("click", 1)
+
+
+class AppTest(unittest.TestCase):
+    """Each test starts the configurator on a first run, the agent up."""
+    env = None
+
+    def setUp(self):
+        kill_all()
+        reset_config()
+        self.skin = Skin("En")
+        self.app = App(env=self.env).start()
+        # The first run writes the file; the agent journals its own start.
+        wait_for(lambda: effect_record(0, 0), what="the first-run settings file")
+        wait_for(lambda: journal_lines("start"), what="the agent to start")
+
+    def tearDown(self):
+        self.app.kill()
+
+    def click(self, section, key):
+        self.app.click(*self.skin.center(section, key))
+        time.sleep(0.15)

@@ -13,22 +13,7 @@ GREEN = 0x00FF00  # COLORREF of (0, 255, 0)
 BLUE = 0xFF0000   # COLORREF of (0, 0, 255)
 
 
-class MainWindow(unittest.TestCase):
-    def setUp(self):
-        lk.kill_all()
-        lk.reset_config()
-        self.skin = lk.Skin("En")
-        self.app = lk.App().start()
-        # The first run writes the file; the agent journals its own start.
-        lk.wait_for(lambda: lk.effect_record(0, 0), what="the first-run settings file")
-        lk.wait_for(lambda: lk.journal_lines("start"), what="the agent to start")
-
-    def tearDown(self):
-        self.app.kill()
-
-    def click(self, section, key):
-        self.app.click(*self.skin.center(section, key))
-
+class MainWindow(lk.AppTest):
     def pick_preset(self, key):
         self.click("LED", key)
         time.sleep(0.2)

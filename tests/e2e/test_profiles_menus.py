@@ -24,24 +24,7 @@ def three_devices_xml(folder):
     return path
 
 
-class Base(unittest.TestCase):
-    env = None
-
-    def setUp(self):
-        lk.kill_all()
-        lk.reset_config()
-        self.skin = lk.Skin("En")
-        self.app = lk.App(env=self.env).start()
-        lk.wait_for(lambda: lk.effect_record(0, 0), what="the first-run settings file")
-        lk.wait_for(lambda: lk.journal_lines("start"), what="the agent to start")
-
-    def tearDown(self):
-        self.app.kill()
-
-    def click(self, section, key):
-        self.app.click(*self.skin.center(section, key))
-        time.sleep(0.15)
-
+class Base(lk.AppTest):
     def popup(self):
         """The one visible window that is neither the configurator nor the agent."""
         known = {self.app.wid} | set(lk.find_windows(lk.AGENT_TITLE))
