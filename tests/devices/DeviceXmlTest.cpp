@@ -75,9 +75,10 @@ TEST(DeviceXml, MissingPartsGiveZeroAndEmpty) {
         {"<r><version>1</version></r>", true, 0, 0},   // no description: LED count 0
         {"", false, 0, 0},
         {"just text", false, 0, 0},
-        {"<r><device><layout><led_count>8</led_count></layout></device>", false, 0, 0},  // unclosed
-        {"<r><device></r>", false, 0, 0},
-        {"<r a='1' a='2'/>", false, 0, 0},
+        // What parsed before an error stays: the root and the devices read so far.
+        {"<r><device><layout><led_count>8</led_count></layout></device>", true, 1, 8},
+        {"<r><device></r>", true, 1, 0},
+        {"<r a='1' a='2'/>", true, 0, 0},
     };
     for (const Case& c : cases) {
         DEVICEINFO info;

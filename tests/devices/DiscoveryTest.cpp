@@ -104,9 +104,10 @@ TEST_F(Discovery, EachObjectBecomesOneEntry) {
                          "<device><layout><led_count>9</led_count></layout></device></d>")}),
          {5}, {2}},
         {"no layout", Objects({Object("<d><device><name>bare</name></device></d>")}), {0}, {1}},
-        {"malformed XML, object without text, absurd nesting: empty entries in place",
-         Objects({Cdata("<d><device>"), Object(""), Object(Description("ok", 6)), Cdata(deep)}),
-         {0, 0, 6, 0}, {0, 0, 1, 0}},
+        {"truncated XML keeps what parsed; no text or absurd nesting: empty entries in place",
+         Objects({Cdata("<d><device><layout><led_count>3</led_count>"), Object(""), Object(Description("ok", 6)),
+                  Cdata(deep)}),
+         {3, 0, 6, 0}, {1, 0, 1, 0}},
         {"no objects", Objects({}), {}, {}},
         {"a file that is not XML", "<objects><object>", {}, {}},
     };
