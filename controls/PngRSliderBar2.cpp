@@ -83,7 +83,7 @@ void CPngRSliderBar2::SetWindowShape(HBITMAP mask) {
         return;
     }
     if (rgn) ::DeleteObject(rgn);
-    ::MessageBoxW(m_hWnd, L"error", AppTitle().c_str(), MB_OK);
+    ::MessageBoxW(::GetAncestor(m_hWnd, GA_ROOT), L"error", AppTitle().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CPngRSliderBar2::UpdateCircle() {

@@ -24,7 +24,8 @@ public:
 
 class CToolTipCtrl : public CWnd {
 public:
-    // A tooltip owned by `parent`; `style` adds to TTS_ALWAYSTIP.
+    // A tooltip owned by `parent`; `style` adds to TTS_ALWAYSTIP, without which
+// the pop-up menu's rows, never activated, would show no tips.
     BOOL Create(HWND parent, DWORD style = 0);
     BOOL AddTool(HWND tool, const std::wstring& text, const RECT& rc, UINT_PTR id);
     void UpdateTipText(const std::wstring& text, HWND tool, UINT_PTR id);
