@@ -2,7 +2,9 @@
 #include "mainwindow/TEcfgDlg.h"
 #include "settings/Colour.h"
 #include "settings/IniFile.h"
+#include <algorithm>
 #include <cwchar>
+#include <cwctype>
 #include <cstdlib>
 
 namespace {
@@ -58,11 +60,11 @@ void CTEcfgDlg::UpdateColour(int mode) {
         b = (float)m_sliderBlue.GetPos();
         HSVF hsv = RgbToHsv(r, g, b);
         m_sliderHue.SetPos((int)hsv.h);
-        float s = hsv.s * 100.0f;
-        m_sliderSaturation.SetPos(s >= 100.0f ? 100 : s <= 0.0f ? 0 : (int)s);
+        const double s = hsv.s * 100.0;
+        m_sliderSaturation.SetPos(s >= 100.0 ? 100 : s <= 0.0 ? 0 : (int)s);
         m_sliderValue.SetPos((int)hsv.v);
     } else {
-        RGBF rgb = HsvToRgb((float)m_sliderHue.GetPos(), (float)m_sliderSaturation.GetPos() * 0.01f,
+        RGBF rgb = HsvToRgb((float)m_sliderHue.GetPos(), (float)(m_sliderSaturation.GetPos() * 0.01),
                             (float)m_sliderValue.GetPos());
         r = rgb.r;
         g = rgb.g;
@@ -174,11 +176,7 @@ void CTEcfgDlg::RefreshPanel(bool resetView) {
 void CTEcfgDlg::ApplyChanges() {
     COLORREF colours[8];
     for (int i = 0; i < 8; ++i) colours[i] = m_swatchSlot[i].GetSwatchColour();
-    m_btnApply.EnableWindow(FALSE);
-    HCURSOR old = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     m_state.Apply(m_sliderSpeed.GetPos(), colours, m_sliderMusic.GetPos());
-    ::SetCursor(old);
-    m_btnApply.EnableWindow(TRUE);
 }
 
 LRESULT CTEcfgDlg::OnSliderPos(int pos, int id) {
@@ -213,9 +211,11 @@ void CTEcfgDlg::CommitActiveEdit() {
         g = c.g;
         b = c.b;
     } else {
-        r = (float)_wtoi(m_edit[0].GetWindowText().c_str());
-        g = (float)_wtoi(m_edit[1].GetWindowText().c_str());
-        b = (float)_wtoi(m_edit[2].GetWindowText().c_str());
+        // A value pasted past the key-up check must not put a knob off its track.
+        auto channel = [](CClrEdit& e) { return (float)std::clamp(_wtoi(e.GetWindowText().c_str()), 0, 255); };
+        r = channel(m_edit[0]);
+        g = channel(m_edit[1]);
+        b = channel(m_edit[2]);
     }
     m_sliderRed.SetPos((int)r);
     m_sliderGreen.SetPos((int)g);
@@ -235,6 +235,22 @@ void CTEcfgDlg::OnEditClicked(CClrEdit* edit) {
 }
 
 namespace {
+// The leading decimal number of a text, 0 when there is none. Pasted "nan",
+// "inf" or "0x5" would pass a plain float parse.
+float LeadingDecimal(const std::wstring& text) {
+    size_t i = text.find_first_not_of(L" \t");
+    if (i == std::wstring::npos) return 0.0f;
+    const size_t start = i;
+    if (text[i] == L'+' || text[i] == L'-') ++i;
+    bool point = false, digits = false;
+    for (; i < text.size(); ++i) {
+        if (iswdigit(text[i])) digits = true;
+        else if (text[i] == L'.' && !point) point = true;
+        else break;
+    }
+    return digits ? (float)wcstod(text.substr(start, i - start).c_str(), nullptr) : 0.0f;
+}
+
 // Rewrites an edit's text only when it changes, keeping the caret and the
 // selection: a rewrite at every key-up would throw the caret to the start.
 void RewriteKeepingCaret(CClrEdit& edit, const std::wstring& text) {
@@ -260,7 +276,7 @@ bool CTEcfgDlg::OnEditKeyUp(MSG* msg) {
     }
     for (int i = 0; i < 3; ++i) {
         if (!focus || focus != m_edit[i].m_hWnd) continue;
-        const float v = (float)wcstod(m_edit[i].GetWindowText().c_str(), nullptr);
+        const float v = LeadingDecimal(m_edit[i].GetWindowText());
         if (enter) {
             const int clamped = v <= 0.0f ? 0 : v >= 255.0f ? 255 : (int)v;
             RewriteKeepingCaret(m_edit[i], std::to_wstring(clamped));
@@ -294,10 +310,12 @@ BOOL CTEcfgDlg::PreTranslateMessage(MSG* msg) {
 // ---- commands ----
 
 BOOL CTEcfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const HWND ctl = (HWND)lParam;
+    // An edit's own notifications change nothing, not even an open menu: a
+    // commit rewriting the edits would otherwise close the menu just opened.
+    if (ctl && wParam != 0 && IndexOf(m_edit, ctl) >= 0) return TRUE;
     const bool menuWasOpen = g_pOpenMenu != nullptr;
     CloseOpenMenu();
-    const HWND ctl = (HWND)lParam;
-    const WORD code = HIWORD(wParam);
 
     if ((DWORD)wParam == 0xFFFFFFFF) {
         EndDialog(IDCANCEL);
@@ -305,10 +323,6 @@ BOOL CTEcfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (ctl && ctl == m_btnClose.m_hWnd) {
         EndDialog(2);
-        return TRUE;
-    }
-    if (ctl && ctl == m_btnMinimise.m_hWnd) {
-        ShowWindow(SW_MINIMIZE);
         return TRUE;
     }
     if (!ctl) {
@@ -322,7 +336,9 @@ BOOL CTEcfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 
     bool editClick = false;
     int i;
-    if (ctl == m_btnApply.m_hWnd) {
+    if (ctl == m_btnMinimise.m_hWnd) {
+        ShowWindow(SW_MINIMIZE);
+    } else if (ctl == m_btnApply.m_hWnd) {
         ApplyChanges();
     } else if (ctl == m_btnLanguage.m_hWnd) {
         if (!menuWasOpen) OpenPopupMenu(m_btnLanguage, false);
@@ -379,14 +395,9 @@ BOOL CTEcfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         CheckOnly(m_btnDirection, 2, i);
         m_state.SetPendingDirection(i);
     } else if ((i = IndexOf(m_edit, ctl)) >= 0) {
-        if (wParam == 0) {
-            editClick = true;
-            OnEditClicked(&m_edit[i]);
-        } else {
-            return TRUE;  // the edit's own notifications change nothing
-        }
+        editClick = true;
+        OnEditClicked(&m_edit[i]);
     }
-    (void)code;
     if (!editClick) CommitActiveEdit();
     return CDialog::OnCommand(wParam, lParam);
 }

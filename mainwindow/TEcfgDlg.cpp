@@ -6,6 +6,17 @@
 CTEcfgDlg::CTEcfgDlg() : CDialog(IDD_TECFG_DIALOG) {
     m_hIcon = ::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     m_state.SetAgentNotifier([] { NotifyAgent(); });
+    // Apply, the save before a profile switch and the save on closing all
+    // look busy alike.
+    m_state.SetSaveFeedback([this](bool busy) {
+        if (busy) {
+            m_btnApply.EnableWindow(FALSE);
+            m_hCursorBeforeSave = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        } else {
+            ::SetCursor(m_hCursorBeforeSave);
+            m_btnApply.EnableWindow(TRUE);
+        }
+    });
 }
 
 CTEcfgDlg::~CTEcfgDlg() {

@@ -85,6 +85,7 @@ public:
 
     // Window buttons, toggles, profiles, tabs, effects.
     CPngListBtn m_btnMinimise, m_btnClose, m_btnLanguage, m_btnApply, m_btnReset;
+    HCURSOR m_hCursorBeforeSave = nullptr;
     CPngListBtn m_btnLed, m_btnMusic, m_btnSync, m_btnRazer;
     CPngListBtn m_btnProfile[4];
     CPngListBtn m_btnDevTab[4];

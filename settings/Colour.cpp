@@ -14,6 +14,10 @@ float Clamp255(float c) {
 
 float ClampComponent(float c) { return std::isnan(c) ? 0.0f : Clamp255(c); }
 
+// Intermediates are rounded to single precision only where a value is kept
+// in a float; the arithmetic between those points runs in double. Rounding
+// every step instead moves results by one, e.g. hue 12 to green 50, not 51.
+
 HSVF RgbToHsv(float r, float g, float b) {
     const float mx = std::max({r, g, b});
     const float mn = std::min({r, g, b});
@@ -23,15 +27,16 @@ HSVF RgbToHsv(float r, float g, float b) {
     HSVF out;
     out.s = delta / mx;
     float h;
-    if (mx == r) h = (g - b) / delta;
-    else if (mx == g) h = (b - r) / delta + 2.0f;
-    else h = (r - g) / delta + 4.0f;
+    if (mx == r) h = (float)(((double)g - b) / delta);
+    else if (mx == g) h = (float)(((double)b - r) / delta + 2.0);
+    else h = (float)(((double)r - g) / delta + 4.0);
     h = h * 60.0f;
-    if (h < 0.0f) h += 360.0f;
+    double hue = h;
+    if (hue < 0.0) hue += 360.0;
     // A grey divides 0 by 0; the ring shows that as its last degree.
-    if (h >= 359.0f || std::isnan(h)) out.h = 359.0f;
-    else if (h <= 0.0f) out.h = 0.0f;
-    else out.h = h;
+    if (hue >= 359.0 || std::isnan(hue)) out.h = 359.0f;
+    else if (hue <= 0.0) out.h = 0.0f;
+    else out.h = (float)hue;
     out.v = Clamp255(mx);
     return out;
 }
@@ -42,10 +47,11 @@ RGBF HsvToRgb(float h, float s, float v) {
     const float fl = std::floor(hh);
     // Out-of-range hues fall to the last sector rather than overflow the cast.
     const int i = std::fabs(fl) < 1e6f ? (int)fl : 5;
-    const float f = hh - (float)i;
-    const float p = v * (1.0f - s);
-    const float q = v * (1.0f - s * f);
-    const float t = v * (1.0f - s * (1.0f - f));
+    const float f = (float)((double)hh - i);
+    const double sd = s, vd = v, fd = f;
+    const float p = (float)(vd * (1.0 - sd));
+    const float q = (float)(vd * (1.0 - sd * fd));
+    const float t = (float)(vd * (1.0 - sd * (1.0 - fd)));
     RGBF c;
     switch (i) {
     case 0: c = {v, t, p}; break;

@@ -1,7 +1,6 @@
 #pragma once
-// Conversions between the colour panel's three forms. Every intermediate is
-// kept in single precision so the panel's sliders land on the same integers
-// whichever form the user edits.
+// Conversions between the colour panel's three forms, in single precision
+// where a value is kept and in double between.
 #include <windows.h>
 #include <string>
 

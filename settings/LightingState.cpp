@@ -237,9 +237,11 @@ void CLightingState::Apply(int speed, const COLORREF colours[8], int musicLevel)
 }
 
 void CLightingState::SaveAndNotify() {
+    if (m_saveFeedback) m_saveFeedback(true);
     SaveSettings(m_setting, g_strConfigFile);
     m_saved = m_setting;
     if (m_notify) m_notify();
+    if (m_saveFeedback) m_saveFeedback(false);
 }
 
 bool CLightingState::IsProfileModified(int p) const {

@@ -57,6 +57,9 @@ public:
 
     // Runs after each save (the agent link's reload message).
     void SetAgentNotifier(std::function<void()> notify) { m_notify = std::move(notify); }
+    // Called with true before every save and with false once the agent has
+    // been told, so the window can show it is busy whatever started the save.
+    void SetSaveFeedback(std::function<void(bool busy)> feedback) { m_saveFeedback = std::move(feedback); }
     // Runs at the end of each Refresh (the panel's part of it).
     void SetRefreshHook(std::function<void(bool resetView)> hook) { m_refreshHook = std::move(hook); }
 
@@ -96,5 +99,6 @@ private:
 
     int m_nHalf = 0;
     std::function<void()> m_notify;
+    std::function<void(bool)> m_saveFeedback;
     std::function<void(bool)> m_refreshHook;
 };

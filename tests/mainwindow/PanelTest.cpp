@@ -201,6 +201,10 @@ TEST_F(MainWindowPanel, EnterInAColourEditCommits) {
         {"short hexadecimal text", 3, L"12", L"120000", 18, 0, 0},
         {"red edit over 255", 0, L"300", L"255", 255, 20, 30},
         {"empty green edit", 1, L"", L"0", 10, 0, 30},
+        // Pasted texts a float parse would take for numbers.
+        {"nan in the red edit", 0, L"nan", L"0", 0, 20, 30},
+        {"inf in the green edit", 1, L"inf", L"0", 10, 0, 30},
+        {"hexadecimal in the blue edit", 2, L"0x5", L"0", 10, 20, 0},
     };
     Show(0, 8);
     for (const Case& c : cases) {
@@ -261,6 +265,26 @@ TEST_F(MainWindowPanel, LanguageSwitchesLeaveNothingBehind) {
     EXPECT_LE(twenty.threadWindows, one.threadWindows);
     EXPECT_LE(twenty.gdiObjects, one.gdiObjects);
     EXPECT_EQ(Agent().reloads, 0);  // the choice is stored only by a later apply
+}
+
+// A click on the language button commits the active edit (clamped, for a
+// value that never went through the key check) and the menu stays open.
+TEST_F(MainWindowPanel, MenuOpensOverAnActiveEdit) {
+    Show(0, 8);
+    CClrEdit& red = dlg->m_edit[0];
+    red.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    red.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    ASSERT_EQ(dlg->m_pActiveEdit, &red);
+    red.SetWindowText(L"999");
+    Click(dlg->m_btnLanguage);
+    PumpMessages();
+    ASSERT_TRUE(g_pOpenMenu);
+    EXPECT_TRUE(::IsWindowVisible(g_pOpenMenu->m_hWnd));
+    EXPECT_EQ(dlg->m_pActiveEdit, nullptr);
+    EXPECT_EQ(dlg->m_sliderRed.GetPos(), 255);
+    EXPECT_EQ(GetRValue(dlg->m_state.TargetColours()[dlg->m_state.m_nSlot]), 255);
+    dlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(600, 300));
+    EXPECT_FALSE(g_pOpenMenu);
 }
 
 // The language menu opens below its button, any click elsewhere closes it

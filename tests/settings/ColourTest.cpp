@@ -74,6 +74,16 @@ TEST(Colour, PackTruncatesAndClamps) {
     EXPECT_EQ(PackColour(1000, NAN, 0.99f), RGB(255, 0, 0));
 }
 
+// The integers the panel shows, where rounding every step in single precision
+// would land one lower.
+TEST(Colour, PanelIntegersRoundOnlyWhereKept) {
+    EXPECT_EQ((int)HsvToRgb(12, 1, 255).g, 51);
+    EXPECT_EQ((int)RgbToHsv(170, 255, 0).h, 80);
+    const RGBF dim = HsvToRgb(0, (float)(54 * 0.01), 100);  // saturation slider at 54
+    EXPECT_EQ((int)dim.g, 45);
+    EXPECT_EQ((int)dim.b, 45);
+}
+
 // What the panel relies on: an edit in one form comes back unchanged through the other.
 TEST(Colour, RoundTripThroughHsvKeepsTheColour) {
     for (int r = 0; r <= 255; r += 15)

@@ -3,6 +3,7 @@
 #include "TestUtil.h"
 #include <gtest/gtest.h>
 #include <cstring>
+#include <string>
 
 using lktest::TempDir;
 
@@ -25,7 +26,11 @@ bool SameRecord(const EFFECTINFO& a, const EFFECTINFO& b) { return std::memcmp(&
 struct Bench {
     explicit Bench(const std::vector<int>& ledCounts = {8, 8}) {
         state.SetDeviceKinds(Devices(ledCounts));
-        state.SetAgentNotifier([this] { ++notified; });
+        state.SetAgentNotifier([this] {
+            ++notified;
+            events += "notify ";
+        });
+        state.SetSaveFeedback([this](bool busy) { events += busy ? "busy " : "idle "; });
     }
     void Init() { state.Initialise(path); }
     LEDSETTING FileNow() const {
@@ -38,6 +43,7 @@ struct Bench {
     std::wstring path = dir.file(L"config");
     CLightingState state;
     int notified = 0;
+    std::string events;
 };
 
 const COLORREF kOrange = RGB(255, 128, 0);
@@ -100,6 +106,8 @@ TEST(LightingState, ProfileSwitchAsksAboutUnappliedColours) {
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(b.state.CurrentProfileIndex(), 2);
         EXPECT_EQ(b.notified, answer ? 1 : 0);
+        // The save looks busy until the agent has been told, as an Apply does.
+        EXPECT_EQ(b.events, answer ? "busy notify idle " : "");
         const COLORREF kept = b.state.m_setting.profiles[0].halves[0].effects[0].clrColours[2];
         EXPECT_EQ(kept, answer ? kOrange : g_clrDefaultColours[2]);
         EXPECT_EQ(b.FileNow().profiles[0].halves[0].effects[0].clrColours[2], kept);
