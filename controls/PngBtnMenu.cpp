@@ -109,7 +109,6 @@ BOOL CPngBtnMenu::OnInitDialog() {
     i = 0;
     for (const BMPMENUINFO& item : m_itemList) {
         CPngListBtn& row = *m_pRows[i++];
-        row.SetText(item.szText, m_nItemTextMargin);
         if (item.szText[0] == L'\0') row.ShowWindow(SW_HIDE);
         row.SetTextColors(m_clrItemHover, m_clrItemText, 0xFFFFFF, 0x464646);
         row.SetCheck(0);

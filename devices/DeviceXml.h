@@ -2,9 +2,10 @@
 #include "devices/DeviceInfo.h"
 #include <string>
 
-// Fills `out` from one object's XML description. A text that is not
-// well-formed XML, or too large or too deeply nested to parse safely, leaves
-// `out` empty; the result says whether the text was used.
+// Fills `out` from one object's XML description. A text with an XML error
+// gives what parsed before the error; one without a root element, or too
+// large or too deeply nested to parse safely, leaves `out` empty. The result
+// says whether the text was used.
 bool ParseDeviceXml(const std::string& text, DEVICEINFO& out);
 
 // Leading blanks, optional sign, leading digits; anything else gives 0.

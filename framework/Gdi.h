@@ -27,6 +27,7 @@ public:
     }
     // Takes ownership; a previous handle is deleted first.
     bool Attach(H h) {
+        if (h && h == m_h) return true;  // already ours: deleting it would leave a dead handle
         DeleteObject();
         m_h = h;
         if (m_h) gdi::NoteCreated();

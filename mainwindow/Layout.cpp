@@ -1,6 +1,5 @@
 #include "mainwindow/TEcfgDlg.h"
 #include "app/ModuleDir.h"
-#include "res/resource.h"
 #include "settings/IniFile.h"
 #include "skin/Picture.h"
 #include "skin/SkinFile.h"
@@ -26,7 +25,6 @@ void CTEcfgDlg::ComposeBackground() {
     const std::wstring name = g_iniText.GetString(L"MAINSCREENNEW", L"Main", L"");
     SIZE size{0, 0};
     LoadPictureBitmap(std::wstring(g_szModuleDir) + L"skins\\" + name, m_bmpBackground, &size);
-    m_sizeBackground = size;
     if (!m_bmpBackground) return;
 
     CClientDC screen(m_hWnd);
@@ -52,7 +50,7 @@ void CTEcfgDlg::ComposeBackground() {
     else m_bmpBackground = std::move(composed);
 }
 
-void CTEcfgDlg::CreateListButton(CPngListBtn& btn, LPCWSTR section, LPCWSTR key) {
+SkinEntry CTEcfgDlg::CreateListButton(CPngListBtn& btn, LPCWSTR section, LPCWSTR key) {
     SkinEntry e = GetSkinEntry(section, key);
     const RECT sized = Sized(e.rcPos);
     std::wstring frame = e.szPicture, icon;
@@ -77,13 +75,14 @@ void CTEcfgDlg::CreateListButton(CPngListBtn& btn, LPCWSTR section, LPCWSTR key)
         LoadPictureSet(icon, 0, icons, &is);
         btn.SetIcons(icons[0], icons[1], icons[2], RECT{0, 0, is.cx, is.cy});
     }
+    return e;
 }
 
 void CTEcfgDlg::CreateSwatch(CColorBtn2& swatch, LPCWSTR section, LPCWSTR key) {
     SkinEntry e = GetSkinEntry(section, key);
-    PictureSet set;
-    LoadPictureSet(e.szPicture, e.bNormalOnly, set);
     if (!m_bLaidOut) {
+        PictureSet set;
+        LoadPictureSet(e.szPicture, e.bNormalOnly, set);
         swatch.Create(L"", kButtonStyle, e.rcPos, m_hWnd, 0);
         swatch.SetImages(set[0], set[1], set[2], set[3], Sized(e.rcPos));
         swatch.SetSwatchSources(Width(e.rcPos), Height(e.rcPos));
@@ -97,10 +96,10 @@ void CTEcfgDlg::CreateSwatch(CColorBtn2& swatch, LPCWSTR section, LPCWSTR key) {
 template <class Slider, class... Id>
 void CTEcfgDlg::CreateSlider(Slider& slider, LPCWSTR section, LPCWSTR key, int min, int max, Id... id) {
     SkinEntry e = GetSkinEntry(section, key);
-    PictureSet track, thumb;
-    LoadPictureSet(e.szPicture, e.bNormalOnly, track);
-    LoadPictureSet(std::wstring(e.szPicture) + L"_bar", e.bNormalOnly, thumb);
     if (!m_bLaidOut) {
+        PictureSet track, thumb;
+        LoadPictureSet(e.szPicture, e.bNormalOnly, track);
+        LoadPictureSet(std::wstring(e.szPicture) + L"_bar", e.bNormalOnly, thumb);
         slider.Create(m_hWnd, id..., e.rcPos);
         slider.SetTrackImages(track[0], track[2], track[3], Sized(e.rcPos));
         slider.SetThumbImages(thumb[0], thumb[1], thumb[2], thumb[3], 1);
@@ -112,11 +111,11 @@ void CTEcfgDlg::CreateSlider(Slider& slider, LPCWSTR section, LPCWSTR key, int m
 
 void CTEcfgDlg::CreateDial(CPngRSliderBar2& slider, LPCWSTR section, LPCWSTR key, int min, int max) {
     SkinEntry e = GetSkinEntry(section, key);
-    PictureSet track, thumb;
-    CBitmap mask;
-    const bool hasMask = LoadPictureSet(e.szPicture, e.bNormalOnly, track, nullptr, &mask);
-    LoadPictureSet(std::wstring(e.szPicture) + L"_bar", e.bNormalOnly, thumb);
     if (!m_bLaidOut) {
+        PictureSet track, thumb;
+        CBitmap mask;
+        const bool hasMask = LoadPictureSet(e.szPicture, e.bNormalOnly, track, nullptr, &mask);
+        LoadPictureSet(std::wstring(e.szPicture) + L"_bar", e.bNormalOnly, thumb);
         slider.Create(m_hWnd, e.rcPos);
         slider.SetTrackImages(track[0], track[2], Sized(e.rcPos));
         slider.SetThumbImages(thumb[0], thumb[3], 1);
@@ -146,8 +145,9 @@ void CTEcfgDlg::LayoutSkin() {
     SelectSkinFile(m_state.m_setting.nLanguage);
     ComposeBackground();
     if (!m_bLaidOut) {
-        const int w = m_bmpBackground ? m_sizeBackground.cx : kFallbackWidth;
-        const int h = m_bmpBackground ? m_sizeBackground.cy : kFallbackHeight;
+        const SIZE size = m_bmpBackground.GetSize();
+        const int w = m_bmpBackground ? size.cx : kFallbackWidth;
+        const int h = m_bmpBackground ? size.cy : kFallbackHeight;
         ::MoveWindow(m_hWnd, 0, 0, w, h, TRUE);
     }
     ReloadSkinFontFace();
@@ -173,17 +173,14 @@ void CTEcfgDlg::LayoutSkin() {
     m_btnClose.SetClickOnRelease();
 
     // Device tabs, stacked by the kinds present.
-    RECT tab0{};
     for (int i = 0; i < 4; ++i) {
         CPngListBtn& tab = m_btnDevTab[i];
-        CreateListButton(tab, L"MAIN", KeyOf(11 + i).c_str());
-        if (i == 0) tab0 = GetSkinEntry(L"MAIN", L"11").rcPos;
-        else MoveTo(tab, tab0);
+        m_rcDevTab[i] = CreateListButton(tab, L"MAIN", KeyOf(11 + i).c_str()).rcPos;
+        if (i > 0) MoveTo(tab, m_rcDevTab[0]);
         tab.SetTextColors(0x000000, 0x000000, white, 0x646464);
         tab.SetFontHeight(16);
         tab.SetTextAlign(8);
         tab.ShowWindow(SW_HIDE);
-        m_rcDevTab[i] = GetSkinEntry(L"MAIN", KeyOf(11 + i).c_str()).rcPos;
     }
     int k = 0;
     for (int d = 0; d < 4; ++d) {
@@ -227,7 +224,6 @@ void CTEcfgDlg::LayoutSkin() {
         CreateListButton(m_btnEditBack[i], L"LED", key.c_str());
         m_btnEditBack[i].SetTextColors(white, white, white, 0x464646);
         CreateEdit(m_edit[i], L"LED", key.c_str(), true);
-        m_edit[i].SetLimitText(3);
         const std::wstring text = std::to_wstring(rgb[i]->GetPos());
         m_btnEditBack[i].SetText(text, 0, (BYTE)-1);
         m_edit[i].SetWindowText(text);

@@ -1,5 +1,6 @@
 #include "mainwindow/EffectCaps.h"
 #include "mainwindow/TEcfgDlg.h"
+#include "controls/ControlSupport.h"
 #include "app/ModuleDir.h"
 #include "settings/IniFile.h"
 #include "skin/Picture.h"
@@ -19,8 +20,7 @@ constexpr UINT kLeft = DT_WORDBREAK;
 constexpr UINT kCentred = DT_WORDBREAK | DT_CENTER;
 
 HFONT MakePaintFont(int height) {
-    return ::CreateFontW(height, 0, 0, 0, 500, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_STROKE_PRECIS, PROOF_QUALITY, FF_SWISS | DEFAULT_PITCH, SkinFontFace().c_str());
+    return CreateSkinFont(height, 500, OUT_DEFAULT_PRECIS, CLIP_STROKE_PRECIS, PROOF_QUALITY, FF_SWISS | DEFAULT_PITCH);
 }
 
 void DrawLedText(HDC dc, LPCWSTR key, UINT format, const std::wstring& text = {}) {

@@ -1,5 +1,6 @@
 #include "mainwindow/EffectCaps.h"
 #include "mainwindow/TEcfgDlg.h"
+#include "controls/ControlSupport.h"
 #include "settings/Colour.h"
 #include "settings/IniFile.h"
 #include <algorithm>
@@ -8,13 +9,9 @@
 #include <cstdlib>
 
 namespace {
-// The effect list area: the wheel scrolls the list while the pointer is here.
-constexpr RECT kEffectListArea{91, 93, 242, 437};
 // The strip that drags the window.
 constexpr RECT kDragStrip{0, 0, 1200, 48};
 constexpr int kEffectRowPitch = 37;
-
-bool Inside(const RECT& rc, int x, int y) { return x >= rc.left && x < rc.right && y >= rc.top && y < rc.bottom; }
 
 template <class T, size_t N>
 int IndexOf(const T (&group)[N], HWND hwnd) {
@@ -26,19 +23,18 @@ int IndexOf(const T (&group)[N], HWND hwnd) {
 void Show(CWnd& wnd, bool show) { wnd.ShowWindow(show ? SW_SHOW : SW_HIDE); }
 
 std::wstring Decimal(float v) { return std::to_wstring((int)v); }
+
+// An edit rewritten with its own text would still notify and repaint.
+bool SetTextIfChanged(CWnd& wnd, const std::wstring& text) {
+    if (wnd.GetWindowText() == text) return false;
+    wnd.SetWindowText(text);
+    return true;
+}
 }
 
 std::wstring CTEcfgDlg::EffectCaption(int effect) const {
-    if (effect < 0 || effect >= 15) return std::wstring();  // no such button: an empty name
+    if (!IsListedEffect(effect)) return std::wstring();  // no such button: an empty name
     return m_btnEffect[effect].GetText();
-}
-
-void CTEcfgDlg::CheckOnly(CPngListBtn* group, int count, int index) {
-    for (int i = 0; i < count; ++i) group[i].SetCheck(i == index ? 1 : 0);
-}
-
-void CTEcfgDlg::CheckOnlySwatch(CColorBtn2* group, int count, int index) {
-    for (int i = 0; i < count; ++i) group[i].SetCheck(i == index ? 1 : 0);
 }
 
 COLORREF CTEcfgDlg::SlotColour(int slot) const {
@@ -73,9 +69,9 @@ void CTEcfgDlg::UpdateColour(int mode) {
         m_sliderGreen.SetPos((int)g);
         m_sliderBlue.SetPos((int)b);
     }
-    m_edit[0].SetWindowText(Decimal(r));
-    m_edit[1].SetWindowText(Decimal(g));
-    m_edit[2].SetWindowText(Decimal(b));
+    SetTextIfChanged(m_edit[0], Decimal(r));
+    SetTextIfChanged(m_edit[1], Decimal(g));
+    SetTextIfChanged(m_edit[2], Decimal(b));
 
     const COLORREF c = PackColour(r, g, b);
     m_state.SetColour(c);
@@ -84,7 +80,7 @@ void CTEcfgDlg::UpdateColour(int mode) {
     } else if (m_pCurSwatch) {
         m_pCurSwatch->SetSwatchColour(GetRValue(c), GetGValue(c), GetBValue(c));
     }
-    m_edit[3].SetWindowText(RgbToHex(r, g, b));
+    SetTextIfChanged(m_edit[3], RgbToHex(r, g, b));
 }
 
 void CTEcfgDlg::ScrollEffectList(int firstRow) {
@@ -158,8 +154,6 @@ void CTEcfgDlg::RefreshPanel(bool resetView) {
         m_btnEffect[i].SetCheck(i == m_state.m_nEffect);
         m_btnEffect[i].EnableWindow(!modes);
     }
-    for (CPngListBtn& tab : m_btnDevTab) tab.EnableWindow(!modes);
-    for (int i = 0; i < 4; ++i) m_btnProfile[i].SetCheck(i == m_state.CurrentProfileIndex() && !modes);
 
     if (resetView) {
         const int first = m_state.m_nEffect <= 8 ? 0 : m_state.m_nEffect - 8;
@@ -217,9 +211,7 @@ void CTEcfgDlg::CommitActiveEdit() {
         g = channel(m_edit[1]);
         b = channel(m_edit[2]);
     }
-    m_sliderRed.SetPos((int)r);
-    m_sliderGreen.SetPos((int)g);
-    m_sliderBlue.SetPos((int)b);
+    SetRgbSliders(PackColour(r, g, b));
     UpdateColour(1);
     m_pActiveEdit = nullptr;
     ::SetFocus(m_btnProfile[0].m_hWnd);
@@ -254,11 +246,9 @@ float LeadingDecimal(const std::wstring& text) {
 // Rewrites an edit's text only when it changes, keeping the caret and the
 // selection: a rewrite at every key-up would throw the caret to the start.
 void RewriteKeepingCaret(CClrEdit& edit, const std::wstring& text) {
-    if (edit.GetWindowText() == text) return;
     DWORD start = 0, end = 0;
     edit.SendMessage(EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
-    edit.SetWindowText(text);
-    edit.SendMessage(EM_SETSEL, start, end);
+    if (SetTextIfChanged(edit, text)) edit.SendMessage(EM_SETSEL, start, end);
 }
 }
 
@@ -346,20 +336,15 @@ BOOL CTEcfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         m_state.ResetEffect();
         RefreshPanel(false);
     } else if (ctl == m_btnLed.m_hWnd) {
-        m_btnLed.SetCheck(!m_btnLed.GetCheck());
+        // The panel's refresh sets the switches' looks and the effect name
+        // from the state, and shows the controls the mode uses.
         m_state.ToggleLed();
-        ::InvalidateRgn(m_hWnd, m_rgnText, TRUE);
-        ShowEffectControls();
         RefreshPanel(false);
-    } else if (ctl == m_btnMusic.m_hWnd || ctl == m_btnSync.m_hWnd) {
-        CPngListBtn& btn = ctl == m_btnMusic.m_hWnd ? m_btnMusic : m_btnSync;
-        btn.SetCheck(!btn.GetCheck());
-        if (&btn == &m_btnMusic) m_state.ToggleMusic();
-        else m_state.ToggleSync();
-        m_btnMusic.SetCheck(m_state.m_setting.bAudio != 0);
-        m_btnSync.SetCheck(m_state.m_setting.bSync != 0);
-        m_strEffectName = EffectCaption(m_state.m_nEffect);
-        ShowEffectControls();
+    } else if (ctl == m_btnMusic.m_hWnd) {
+        m_state.ToggleMusic();
+        RefreshPanel(false);
+    } else if (ctl == m_btnSync.m_hWnd) {
+        m_state.ToggleSync();
         RefreshPanel(false);
     } else if (ctl == m_btnRazer.m_hWnd) {
         m_btnRazer.SetCheck(!m_btnRazer.GetCheck());
@@ -369,18 +354,18 @@ BOOL CTEcfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     } else if ((i = IndexOf(m_btnDevTab, ctl)) >= 0) {
         OnDeviceTab(i);
     } else if ((i = IndexOf(m_btnEffect, ctl)) >= 0) {
-        CheckOnly(m_btnEffect, 15, i);
+        CheckOnly(m_btnEffect, i);
         m_strEffectName = m_btnEffect[i].GetText();
         m_state.SelectEffect(i);
         ShowEffectControls();
     } else if ((i = IndexOf(m_swatchSlot, ctl)) >= 0) {
-        CheckOnlySwatch(m_swatchSlot, 8, i);
+        CheckOnly(m_swatchSlot, i);
         SetRgbSliders(m_swatchSlot[i].GetSwatchColour());
         m_pCurSwatch = &m_swatchSlot[i];
         m_state.SelectSlot(i);
         UpdateColour(1);
     } else if ((i = IndexOf(m_swatchPreset, ctl)) >= 0) {
-        CheckOnlySwatch(m_swatchPreset, 5, i);
+        CheckOnly(m_swatchPreset, i);
         const COLORREF c = m_swatchPreset[i].GetSwatchColour();
         SetRgbSliders(c);
         if (m_pCurSwatch) m_pCurSwatch->SetSwatchColour(GetRValue(c), GetGValue(c), GetBValue(c));
@@ -392,7 +377,7 @@ BOOL CTEcfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         m_state.ToggleSameColour(next == 0);
         RefreshPanel(true);
     } else if ((i = IndexOf(m_btnDirection, ctl)) >= 0) {
-        CheckOnly(m_btnDirection, 2, i);
+        CheckOnly(m_btnDirection, i);
         m_state.SetPendingDirection(i);
     } else if ((i = IndexOf(m_edit, ctl)) >= 0) {
         editClick = true;
@@ -405,6 +390,6 @@ BOOL CTEcfgDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 void CTEcfgDlg::OnLButtonDown(WPARAM, LPARAM pos) {
     CloseOpenMenu();
     CommitActiveEdit();
-    const int x = (short)LOWORD(pos), y = (short)HIWORD(pos);
-    if (Inside(kDragStrip, x, y)) PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, pos);
+    const POINT pt = MousePoint(pos);
+    if (::PtInRect(&kDragStrip, pt)) PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, pos);
 }

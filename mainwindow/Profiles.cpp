@@ -35,16 +35,15 @@ void CTEcfgDlg::RefreshProfileControls() {
 }
 
 void CTEcfgDlg::OnProfileButton(int index) {
-    CheckOnly(m_btnProfile, 4, index);
+    CheckOnly(m_btnProfile, index);
     m_state.SelectProfile(index, [this] {
         return ::MessageBoxW(m_hWnd, L"Save Profile?", L"Profile", MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
     });
-    m_strEffectName = EffectCaption(m_state.m_nEffect);
     RefreshPanel(true);
 }
 
 void CTEcfgDlg::OnDeviceTab(int kind) {
-    CheckOnly(m_btnDevTab, 4, kind);
+    CheckOnly(m_btnDevTab, kind);
     if (m_state.SelectKind(kind)) OpenPopupMenu(m_btnDevTab[kind], true);
     else RefreshPanel(true);
 }
@@ -90,13 +89,10 @@ void CTEcfgDlg::OnMenuSelect(int value) {
     CloseOpenMenu();
     if (value >= 48 && value <= 63) {
         m_state.SelectDevice(value - 48);
-        m_strEffectName = EffectCaption(m_state.m_nEffect);
-        ShowEffectControls();
         RefreshPanel(true);
     } else if (value >= 16 && value <= 19) {
         m_state.m_setting.nLanguage = value - 16;
         LayoutSkin();
-        ShowEffectControls();
         RefreshPanel(true);
         Invalidate(FALSE);
     }
@@ -104,6 +100,5 @@ void CTEcfgDlg::OnMenuSelect(int value) {
 
 void CTEcfgDlg::InitDeviceSelection() {
     // The lighting state chose the edited record when it was initialised.
-    m_strEffectName = EffectCaption(m_state.m_nEffect);
     RefreshPanel(true);
 }

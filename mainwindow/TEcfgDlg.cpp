@@ -1,4 +1,5 @@
 #include "mainwindow/TEcfgDlg.h"
+#include "controls/ControlSupport.h"
 #include "app/ModuleDir.h"
 #include "devices/AgentLink.h"
 #include "res/resource.h"
@@ -49,8 +50,7 @@ BOOL CTEcfgDlg::OnInitDialog() {
 
 LRESULT CTEcfgDlg::OnCreate() {
     if (Default() == -1) return -1;
-    const bool found = m_deviceFinder.Discover();
-    (void)found;
+    m_deviceFinder.Discover();
     ::Sleep(500);
     m_state.SetDeviceKinds(m_deviceFinder.Devices(0));
     StartAgentIfAbsent(g_szModuleDir);
@@ -74,8 +74,8 @@ LRESULT CTEcfgDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnLButtonDown(wParam, lParam);
         break;
     case WM_MOUSEMOVE: {
-        const int x = (short)LOWORD(lParam), y = (short)HIWORD(lParam);
-        m_bOverList = x >= 91 && x < 242 && y >= 93 && y < 437;
+        const POINT pt = MousePoint(lParam);
+        m_bOverList = ::PtInRect(&kEffectListArea, pt) != FALSE;
         break;
     }
     case WM_MOUSEWHEEL:

@@ -1,7 +1,6 @@
 #pragma once
 // The configurator's only top-level window: built from the skin, painted
 // off-screen, and the editor of the lighting state.
-#include "controls/BitmapBtn.h"
 #include "controls/ClrEdit.h"
 #include "controls/ColorBtn2.h"
 #include "controls/PngBtnMenu.h"
@@ -10,6 +9,7 @@
 #include "controls/PngRSliderBar2.h"
 #include "controls/PngVSliderBar.h"
 #include "devices/DeviceFinder.h"
+#include "skin/SkinFile.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "settings/LightingState.h"
@@ -18,19 +18,21 @@
 
 // Slider identities reported with 0x446.
 enum : int {
-    kSliderScroll = 10001,
+    kSliderScroll = CPngVSliderBar::kID,
     kSliderRed = 10002,
     kSliderGreen = 10003,
     kSliderBlue = 10004,
     kSliderSaturation = 10005,
-    kSliderHue = 10006,
+    kSliderHue = CPngRSliderBar2::kID,
     kSliderValue = 10007,
     kSliderSpeed = 10008,
     kSliderMusic = 10010,
 };
 
-inline constexpr UINT WM_SLIDER_POS = WM_USER + 70;   // 0x446
-inline constexpr UINT WM_MENU_SELECT = WM_USER + 257;  // 0x501
+inline constexpr UINT WM_SLIDER_POS = WM_LK_SLIDER_POS;   // 0x446
+inline constexpr UINT WM_MENU_SELECT = WM_PNGMENU_SELECT;  // 0x501
+// The effect list: the wheel scrolls it while the pointer is over it.
+inline constexpr RECT kEffectListArea{91, 93, 242, 437};
 
 // The open pop-up menu, if any (at most one exists).
 extern CPngBtnMenu* g_pOpenMenu;
@@ -76,7 +78,6 @@ public:
     CDeviceFinder m_deviceFinder;
 
     CBitmap m_bmpBackground;
-    SIZE m_sizeBackground{0, 0};
     CRgn m_rgnText;
     int m_bLaidOut = 0;
     RECT m_rcDevTab[4]{};
@@ -119,13 +120,16 @@ protected:
     bool OnEditKeyUp(MSG* msg);
     void SetRgbSliders(COLORREF c);
     COLORREF SlotColour(int slot) const;
-    void CheckOnly(CPngListBtn* group, int count, int index);
-    void CheckOnlySwatch(CColorBtn2* group, int count, int index);
+    // Checks the one control of a group at `index`, unchecks the others.
+    template <class T, size_t N>
+    static void CheckOnly(T (&group)[N], int index) {
+        for (size_t i = 0; i < N; ++i) group[i].SetCheck((int)i == index ? 1 : 0);
+    }
     std::wstring EffectCaption(int effect) const;
     void RefreshProfileControls();
 
     // Creators of the layout pass.
-    void CreateListButton(CPngListBtn& btn, LPCWSTR section, LPCWSTR key);
+    SkinEntry CreateListButton(CPngListBtn& btn, LPCWSTR section, LPCWSTR key);
     void CreateSwatch(CColorBtn2& swatch, LPCWSTR section, LPCWSTR key);
     template <class Slider, class... Id>
     void CreateSlider(Slider& slider, LPCWSTR section, LPCWSTR key, int min, int max, Id... id);

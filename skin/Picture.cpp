@@ -1,4 +1,5 @@
 #include "skin/Picture.h"
+#include "app/Directories.h"
 #include "app/ModuleDir.h"
 #include "skin/SkinFile.h"
 #include <ole2.h>
@@ -10,8 +11,8 @@
 namespace {
 
 bool FileExists(const std::wstring& path) {
-    DWORD a = ::GetFileAttributesW(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+    bool directory = false;
+    return PathExists(path, &directory) && !directory;
 }
 
 HBITMAP CreateDib(int w, int h, WORD bpp, void** bits) {
@@ -130,7 +131,15 @@ bool LoadPictureSet(const std::wstring& name, BOOL normalOnly, PictureSet& set, 
     static const wchar_t* const kSuffix[] = {L"_over.png", L"_down.png", L"_disable.png"};
     for (int i = 0; i < 3; ++i) {
         const std::wstring own = base + kSuffix[i];
-        LoadPngBitmap(!normalOnly && FileExists(own) ? own : normal, set[PictureSet::Over + i]);
+        CBitmap& look = set[PictureSet::Over + i];
+        if (!normalOnly && FileExists(own)) {
+            LoadPngBitmap(own, look);
+        } else {
+            // A look without its own picture is a copy of the normal one, not a second decode.
+            look.DeleteObject();
+            if (set[PictureSet::Normal])
+                look.Attach((HBITMAP)::CopyImage(set[PictureSet::Normal], IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        }
     }
     if (!mask) return false;
     const std::wstring maskPath = base + L"_mask.bmp";

@@ -41,5 +41,11 @@ std::wstring DistDir();
 std::vector<HWND> WindowsTitled(const wchar_t* title);
 // Starts `exe` (quoted) with `args`; the process handle, or null.
 HANDLE StartProcess(const std::wstring& exe, const std::wstring& args = L"");
+bool Exited(HANDLE process);
+// The exit code once the process ends (pumping meanwhile), 999 if it does not
+// end in time; the handle is closed either way.
+DWORD ExitCode(HANDLE process, int timeoutMs = 30000);
+// The first top-level window titled `title` within 30 s, or null.
+HWND WaitForWindow(const wchar_t* title);
 
 }  // namespace lktest

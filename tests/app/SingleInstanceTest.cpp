@@ -5,10 +5,9 @@
 namespace {
 const wchar_t kTitle[] = L"Veltrane Lumenkit_Config";
 
+using lktest::Exited;
+using lktest::StartProcess;
 using lktest::WindowsTitled;
-HANDLE Start(const std::wstring& exe) { return lktest::StartProcess(exe); }
-
-bool Exited(HANDLE p) { return ::WaitForSingleObject(p, 0) == WAIT_OBJECT_0; }
 }
 
 TEST(SingleInstance, SecondStartExitsSilently) {
@@ -16,12 +15,12 @@ TEST(SingleInstance, SecondStartExitsSilently) {
     ASSERT_TRUE(lktest::FileExists(exe));
     ASSERT_TRUE(WindowsTitled(kTitle).empty()) << "a configurator is already running";
 
-    HANDLE first = Start(exe);
+    HANDLE first = StartProcess(exe);
     ASSERT_NE(first, nullptr);
     ASSERT_TRUE(lktest::WaitFor([] { return !WindowsTitled(kTitle).empty(); }, 30000));
     HWND window = WindowsTitled(kTitle).front();
 
-    HANDLE second = Start(exe);
+    HANDLE second = StartProcess(exe);
     ASSERT_NE(second, nullptr);
     ASSERT_TRUE(lktest::WaitFor([&] { return Exited(second); }, 30000));
     DWORD code = 99;

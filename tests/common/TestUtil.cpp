@@ -104,4 +104,23 @@ HANDLE StartProcess(const std::wstring& exe, const std::wstring& args) {
     return pi.hProcess;
 }
 
+bool Exited(HANDLE process) { return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }
+
+DWORD ExitCode(HANDLE process, int timeoutMs) {
+    DWORD code = 999;
+    if (process && WaitFor([&] { return Exited(process); }, timeoutMs)) ::GetExitCodeProcess(process, &code);
+    if (process) ::CloseHandle(process);
+    return code;
+}
+
+HWND WaitForWindow(const wchar_t* title) {
+    HWND found = nullptr;
+    WaitFor([&] {
+        const std::vector<HWND> w = WindowsTitled(title);
+        found = w.empty() ? nullptr : w.front();
+        return found != nullptr;
+    }, 30000);
+    return found;
+}
+
 }  // namespace lktest

@@ -242,9 +242,8 @@ TEST_F(Dial, PaintsKnobLineAndRedCentreAndTakesItsShape) {
         ::PatBlt(mem, 0, 0, 20, 20, WHITENESS);
     }
     d.SetWindowShape(mask);
-    HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
+    CRgn rgn(::CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(::GetWindowRgn(d, rgn), ERROR);
     EXPECT_FALSE(::PtInRegion(rgn, 5, 5));
     EXPECT_TRUE(::PtInRegion(rgn, 100, 100));
-    ::DeleteObject(rgn);
 }

@@ -8,7 +8,10 @@
 #include <sstream>
 #include <thread>
 
+using lktest::ExitCode;
+using lktest::Exited;
 using lktest::WaitFor;
+using lktest::WaitForWindow;
 using lktest::WindowsTitled;
 
 namespace {
@@ -16,27 +19,7 @@ namespace {
 std::wstring ConfigExe() { return lktest::DistDir() + L"LumenkitConfig.exe"; }
 std::wstring AgentExe() { return lktest::DistDir() + L"hid.exe"; }
 
-bool Exited(HANDLE p) { return ::WaitForSingleObject(p, 0) == WAIT_OBJECT_0; }
-
-// Exit code once the process ends (pumping meanwhile); 999 if it does not.
-DWORD ExitCode(HANDLE p, int timeoutMs = 30000) {
-    DWORD code = 999;
-    if (p && WaitFor([&] { return Exited(p); }, timeoutMs)) ::GetExitCodeProcess(p, &code);
-    if (p) ::CloseHandle(p);
-    return code;
-}
-
 DWORD RunAgentSwitch(const wchar_t* sw) { return ExitCode(lktest::StartProcess(AgentExe(), sw)); }
-
-HWND WaitForWindow(const wchar_t* title) {
-    HWND found = nullptr;
-    WaitFor([&] {
-        auto w = WindowsTitled(title);
-        found = w.empty() ? nullptr : w.front();
-        return found != nullptr;
-    }, 30000);
-    return found;
-}
 
 int ProcessesNamed(const wchar_t* name) {
     int n = 0;

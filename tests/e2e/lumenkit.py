@@ -18,7 +18,6 @@ PREFIX = os.environ.get("WINEPREFIX", os.path.join(BUILD, "wineprefix"))
 SHOTS = os.path.join(BUILD, "screenshots")
 TITLE = "Veltrane Lumenkit_Config"
 AGENT_TITLE = "Veltrane Lumenkit_Hid"
-CONVERT = "/usr/bin/convert"
 IMPORT = "/usr/bin/import"
 
 
@@ -73,12 +72,6 @@ def find_windows(title, visible=False):
     args = ["search"] + (["--onlyvisible"] if visible else []) + ["--name", "^%s$" % re.escape(title)]
     out = xdo(*args, check=False)
     return [int(w) for w in out.split()] if out else []
-
-
-def wine_processes(name):
-    """Pids of running wine processes whose command line names `name`."""
-    r = subprocess.run(["pgrep", "-f", name], capture_output=True, text=True)
-    return [int(p) for p in r.stdout.split()]
 
 
 class Skin:
@@ -170,9 +163,7 @@ class App:
         return self
 
     def geometry(self):
-        out = xdo("getwindowgeometry", "--shell", self.wid)
-        g = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
-        return int(g["X"]), int(g["Y"]), int(g["WIDTH"]), int(g["HEIGHT"])
+        return window_geometry(self.wid)
 
     def to_screen(self, x, y):
         ox, oy, _, _ = self.geometry()
@@ -337,17 +328,20 @@ class AppTest(unittest.TestCase):
     """Each test starts the configurator on a first run, the agent up."""
     env = None
 
+    @classmethod
+    def setUpClass(cls):
+        kill_all()  # after that, each test's clean-up leaves a fresh server
+
     def setUp(self):
-        kill_all()
         reset_config()
         self.skin = Skin("En")
-        self.app = App(env=self.env).start()
+        self.app = App(env=self.env)
+        # Stops the program and restarts the server even when a start fails.
+        self.addCleanup(self.app.kill)
+        self.app.start()
         # The first run writes the file; the agent journals its own start.
         wait_for(lambda: effect_record(0, 0), what="the first-run settings file")
         wait_for(lambda: journal_lines("start"), what="the agent to start")
-
-    def tearDown(self):
-        self.app.kill()
 
     def click(self, section, key):
         self.app.click(*self.skin.center(section, key))

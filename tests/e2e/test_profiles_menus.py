@@ -86,6 +86,7 @@ class Profiles(Base):
 class DeviceMenu(Base):
     @classmethod
     def setUpClass(cls):
+        super().setUpClass()
         cls.tmp = tempfile.mkdtemp()
         cls.env = {"LK_DEVICES_XML": lk.windows_path(three_devices_xml(cls.tmp))}
 

@@ -156,7 +156,7 @@ TEST(ThreeSliceStretch, RowsLandWhereExpected) {
         {"shrunk, taller than the edge", 60, 30, 10, {{5, 5}, {19, 19}, {20, 50}, {29, 59}}},
         {"shrunk below the edge", 60, 10, 20, {{2, 2}, {4, 4}, {5, 55}, {9, 59}}},
     };
-    HDC screen = ::GetDC(nullptr);
+    CClientDC screen(nullptr);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const int w = 8;
@@ -178,5 +178,4 @@ TEST(ThreeSliceStretch, RowsLandWhereExpected) {
             EXPECT_EQ(got, source) << "target row " << target;
         }
     }
-    ::ReleaseDC(nullptr, screen);
 }
