@@ -128,15 +128,12 @@ void CLightingState::SelectProfile(int p, const std::function<bool()>& confirmSa
     m_setting.nCurrentProfile = p;
     m_setting.bAudio = 0;
     m_setting.bSync = 0;
-    m_bMusicMode = FALSE;
-    m_bSyncMode = FALSE;
 
     SelectHalf(m_nDeviceKind);
     PROFILEHALF& half = CurrentHalf();
     half.nDevNum = DeviceCount(m_nDeviceKind);
     m_nSelDevice = (half.nDevNum == 1 || half.bSynchronize == 0) ? 1 : 0;
-    m_nEffect = EditedRecord().nEffect;
-    Refresh(true);
+    Refresh(true);  // takes the modes and the effect from the records
 }
 
 bool CLightingState::SelectKind(int k) {
@@ -155,7 +152,6 @@ void CLightingState::SelectDevice(int k) {
     if (k < 0 || k > MAX_DEVICES) return;
     CurrentHalf().bSynchronize = k == 0 ? 1 : 0;
     m_nSelDevice = k;
-    m_nEffect = CurrentHalf().effects[k].nEffect;
     Refresh(true);
 }
 
@@ -194,7 +190,6 @@ void CLightingState::ToggleExclusiveMode(int LEDSETTING::*on, int LEDSETTING::*o
     } else {
         m_setting.*on = 0;
     }
-    m_nEffect = EditedRecord().nEffect;
     Refresh(false);
 }
 

@@ -68,7 +68,6 @@ public:
     PROFILEHALF& CurrentHalf();
     const PROFILEHALF& CurrentHalf() const;
     // Index of the current half: 0 for kind 0, 1 for kind 1.
-    int CurrentHalfIndex() const { return m_nHalf; }
     EFFECTINFO& EditedRecord();
     const EFFECTINFO& EditedRecord() const;
     // Where colour edits go: musicInfo in music mode, else the edited record.

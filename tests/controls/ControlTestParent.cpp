@@ -1,4 +1,5 @@
 #include "ControlTestParent.h"
+#include "skin/Picture.h"
 #include <cstdlib>
 
 namespace lktest {
@@ -26,10 +27,8 @@ std::vector<Received> TestParent::Of(UINT msg) {
 }
 
 HBITMAP SolidBitmap(int w, int h, DWORD rgb, BYTE alpha) {
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB};
     void* bits = nullptr;
-    HBITMAP bmp = ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bmp = CreateDib32(w, h, &bits);
     const DWORD r = (rgb >> 16 & 0xFF) * alpha / 255, g = (rgb >> 8 & 0xFF) * alpha / 255, b = (rgb & 0xFF) * alpha / 255;
     const DWORD px = (DWORD)alpha << 24 | r << 16 | g << 8 | b;
     for (int i = 0; i < w * h; ++i) static_cast<DWORD*>(bits)[i] = px;

@@ -2,6 +2,7 @@
 // and the selection it posts to its owner.
 #include "ControlTestParent.h"
 #include "controls/PngBtnMenu.h"
+#include "skin/Picture.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -161,12 +162,10 @@ TEST(ThreeSliceStretch, RowsLandWhereExpected) {
         SCOPED_TRACE(c.name);
         const int w = 8;
         // Source row r is coloured (r + 1, 0x40, 0x80).
-        BITMAPINFO bi{};
-        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -c.s, 1, 32, BI_RGB};
         void* bits = nullptr;
-        CBitmap bmp(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+        CBitmap bmp(CreateDib32(w, c.s, &bits));  // bottom-up: source row y is bits row s - 1 - y
         for (int y = 0; y < c.s; ++y)
-            for (int x = 0; x < w; ++x) static_cast<DWORD*>(bits)[y * w + x] = (DWORD)(y + 1) << 16 | 0x4080;
+            for (int x = 0; x < w; ++x) static_cast<DWORD*>(bits)[(c.s - 1 - y) * w + x] = (DWORD)(y + 1) << 16 | 0x4080;
         StretchThreeSlice(bmp, screen, c.t, c.edge);
         const SIZE size = bmp.GetSize();
         ASSERT_EQ(size.cx, w);
